@@ -1,0 +1,18 @@
+#pragma once
+// The program's pictures are SVG resources built into it (":/icons/<name>.svg"),
+// drawn at whatever pixel density the screen has.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <string>
+
+namespace rtqt {
+
+// The resource path of an icon name ("rocket" -> ":/icons/rocket.svg").
+QString iconPath(const std::string& name);
+// A 32 x 32 picture at the given device pixel ratio; null for an unknown name.
+QPixmap iconPixmap(const std::string& name, qreal devicePixelRatio);
+QIcon windowIcon(const std::string& name);
+
+}  // namespace rtqt

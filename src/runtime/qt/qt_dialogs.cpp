@@ -1,0 +1,79 @@
+#include "runtime/qt/qt_dialogs.h"
+
+#include <QInputDialog>
+#include <QPushButton>
+
+#include "runtime/qt/form_renderer.h"
+#include "runtime/qt/qt_conversions.h"
+
+namespace rtqt {
+
+namespace {
+
+QMessageBox::Icon iconOf(rt::Icon icon) {
+    switch (icon) {
+        case rt::Icon::Critical:
+            return QMessageBox::Critical;
+        case rt::Icon::Question:
+            return QMessageBox::Question;
+        case rt::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case rt::Icon::Information:
+            return QMessageBox::Information;
+        case rt::Icon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* parent) {
+    auto shown = std::make_unique<QMessageBox>(parent);
+    shown->setWindowTitle(toQString(box.title));
+    shown->setTextFormat(Qt::PlainText);
+    shown->setText(withLineBreaks(box.prompt));
+    shown->setIcon(iconOf(box.icon));
+    if (box.buttons == rt::Buttons::YesNo) {
+        QPushButton* yes = shown->addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        QPushButton* no = shown->addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+        shown->setDefaultButton(box.defaultNo ? no : yes);
+        shown->setEscapeButton(no);
+    } else {
+        QPushButton* ok = shown->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        shown->setDefaultButton(ok);
+        shown->setEscapeButton(ok);
+    }
+    return shown;
+}
+
+rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box) {
+    if (box.buttons == rt::Buttons::Ok)
+        return rt::Answer::Ok;
+    QAbstractButton* clicked = shown.clickedButton();
+    const bool yes = clicked && shown.buttonRole(clicked) == QMessageBox::YesRole;
+    return yes ? rt::Answer::Yes : rt::Answer::No;
+}
+
+rt::Answer QtDialogs::msgBox(const rt::MessageBox& box) {
+    renderer_.syncAll();
+    auto shown = makeMessageBox(box, renderer_.dialogParent());
+    shown->exec();
+    return answerOf(*shown, box);
+}
+
+std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                const std::string& preset) {
+    renderer_.syncAll();
+    QInputDialog dialog(renderer_.dialogParent());
+    dialog.setWindowTitle(toQString(title));
+    dialog.setLabelText(withLineBreaks(prompt));
+    dialog.setTextValue(toQString(preset));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted)
+        return "";
+    return toStdString(dialog.textValue());
+}
+
+}  // namespace rtqt

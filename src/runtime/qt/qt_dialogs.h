@@ -1,0 +1,32 @@
+#pragma once
+// Message and input boxes with German buttons. Before a box opens, every window
+// is brought in step with its form, so the child sees what the box is about.
+
+#include <QMessageBox>
+#include <memory>
+
+#include "runtime/services.h"
+
+namespace rtqt {
+
+class FormRenderer;
+
+class QtDialogs final : public rt::Dialogs {
+  public:
+    explicit QtDialogs(FormRenderer& renderer) : renderer_(renderer) {}
+
+    rt::Answer msgBox(const rt::MessageBox& box) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& preset) override;
+
+  private:
+    FormRenderer& renderer_;
+};
+
+// The box as it will be shown: "Ja"/"Nein" or "OK", the default and escape
+// buttons set, line breaks for carriage returns.
+std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* parent);
+// Only Yes is a yes: a box closed any other way answers No (or OK).
+rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box);
+
+}  // namespace rtqt
