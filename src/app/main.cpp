@@ -1,0 +1,52 @@
+// Minuskolonne: builds the services, opens the trainer window and runs the loop.
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <chrono>
+#include <cstdint>
+
+#include "app/first_frame_probe.h"
+#include "runtime/clock_random.h"
+#include "runtime/qt/form_renderer.h"
+#include "runtime/qt/form_window.h"
+#include "runtime/qt/qt_clipboard.h"
+#include "runtime/qt/qt_dialogs.h"
+#include "runtime/qt/qt_printer.h"
+#include "runtime/qt/qt_windows.h"
+#include "runtime/system_clock.h"
+#include "trainer/form2.h"
+
+namespace {
+
+// Different in every run, also for two starts within one clock tick.
+std::uint64_t startingState() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
+    return static_cast<std::uint64_t>(now) * 0x9E3779B97F4A7C15ull ^
+           static_cast<std::uint64_t>(wall) ^ (static_cast<std::uint64_t>(getpid()) << 40);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The trainer window is hidden while a game is shown; only its quit question
+    // ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    rt::SystemClock clock;
+    rt::ClockMixedRandom random(clock, startingState());
+    rtqt::FormRenderer renderer;
+    rtqt::QtWindows windows(renderer);
+    rtqt::QtDialogs dialogs(renderer);
+    rtqt::QtPrinter printer;
+    rtqt::QtClipboard clipboard;
+    rt::Services services{dialogs, printer, clipboard, random, clock, windows};
+
+    trainer::Form2 trainerWindow(services);
+    // The first show activates the window, which builds the first exercise.
+    windows.show(trainerWindow);
+    app::FirstFrameProbe::attachIfWanted(*renderer.windowOf(trainerWindow));
+    return application.exec();
+}
