@@ -54,8 +54,9 @@ class FirstFrameProbe : public QObject {
                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
                     usage.ru_maxrss);
         std::fflush(stdout);
+        // exit, not quit: quit would first ask the windows to close.
         if (quitAfter_)
-            QCoreApplication::quit();
+            QCoreApplication::exit(0);
     }
 
     bool quitAfter_;

@@ -20,6 +20,8 @@ struct MessageBox {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     bool defaultNo = false;
+
+    bool operator==(const MessageBox&) const = default;
 };
 
 class Dialogs {

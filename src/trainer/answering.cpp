@@ -171,9 +171,7 @@ void Form2::minuspruefen() {
                                    Bezeichnung12.caption + Bezeichnung13.caption);
     if (expected != entered)
         return;
-    services_.dialogs.msgBox({"Die Aufgabe wurde richtig gelöst.\r\r", "Minusaufgabe",
-                              rt::Buttons::Ok, rt::Icon::None, false});
-    aufstieg();
+    aufgabeGeloest("Minusaufgabe");
     minusaufgabe();
 }
 

@@ -72,6 +72,7 @@ class Form2 : public rt::Form {
     // --- points and progress (scoring.cpp) ---
     void punkt();
     void aufstieg();
+    void aufgabeGeloest(const std::string& title);
 
     // --- gap exercises (gap_panel.cpp) ---
     void Befehl13_Click();  // "Lücke"

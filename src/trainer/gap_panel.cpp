@@ -180,9 +180,7 @@ void Form2::lueckepruefen() {
     const std::string solution = lineOf(Liste2, 0) + lineOf(Liste2, 1) + lineOf(Liste2, 3);
     if (Liste2.size() < 4 || board != solution)
         return;
-    services_.dialogs.msgBox({"Die Aufgabe wurde richtig gelöst.\r\r", "Lückenaufgabe",
-                              rt::Buttons::Ok, rt::Icon::None, false});
-    aufstieg();
+    aufgabeGeloest("Lückenaufgabe");
     lueckenaufgabe();
 }
 

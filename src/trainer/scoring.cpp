@@ -31,4 +31,11 @@ void Form2::aufstieg() {
         Bezeichnung28.visible = true;
 }
 
+// Every solved exercise, of either kind, is announced and then moves the rocket.
+void Form2::aufgabeGeloest(const std::string& title) {
+    services_.dialogs.msgBox(
+        {"Die Aufgabe wurde richtig gelöst.\r\r", title, rt::Buttons::Ok, rt::Icon::None, false});
+    aufstieg();
+}
+
 }  // namespace trainer

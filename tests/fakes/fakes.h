@@ -5,13 +5,27 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "runtime/form.h"
 #include "runtime/services.h"
 
+namespace rt {
+// Lets a test failure show which box was seen.
+inline void PrintTo(const MessageBox& box, std::ostream* out) {
+    *out << "{\"" << box.prompt << "\", \"" << box.title << "\", buttons "
+         << static_cast<int>(box.buttons) << ", icon " << static_cast<int>(box.icon)
+         << (box.defaultNo ? ", No by default}" : "}");
+}
+}  // namespace rt
+
 namespace fakes {
+
+inline rt::MessageBox okBox(std::string prompt, std::string title) {
+    return {std::move(prompt), std::move(title), rt::Buttons::Ok, rt::Icon::None, false};
+}
 
 class FakeDialogs : public rt::Dialogs {
   public:

@@ -110,9 +110,14 @@ TEST_F(WindowServices, HideShowAndQuitTakeTheWindowsAway) {
     EXPECT_FALSE(ui->window().isVisible());
     ui->windows.show(ui->form);
     EXPECT_TRUE(ui->window().isVisible());
-    ui->windows.quit();
+    // Even a window that refuses to close neither stops nor delays the end.
+    ui->form.keepOpen = true;
+    QTimer::singleShot(0, [this] { ui->windows.quit(); });
+    QTimer::singleShot(2000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(ui->window().isVisible());
     EXPECT_FALSE(ui->renderer.windowOf(other)->isVisible());
+    EXPECT_EQ(ui->form.count("unload"), 0);
 }
 
 TEST_F(WindowServices, UnloadAsksTheFormFirst) {

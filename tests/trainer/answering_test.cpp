@@ -88,12 +88,8 @@ TEST_F(Answering, AWrongDigitStandsWhileTheMessageIsOpenAndIsRemovedAfterwards) 
     EXPECT_EQ(form.Bezeichnung12.caption, "");
     EXPECT_EQ(shownErrors(), "1");
     EXPECT_EQ(form.Bezeichnung15, "1");
-    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
-    const rt::MessageBox& box = f.dialogs.boxes[0];
-    EXPECT_EQ(box.prompt, "Das ist leider falsch, rechne nochmal.\r\r");
-    EXPECT_EQ(box.title, "Fehler");
-    EXPECT_EQ(box.buttons, rt::Buttons::Ok);
-    EXPECT_EQ(box.icon, rt::Icon::None);
+    EXPECT_EQ(f.dialogs.boxes,
+              std::vector{fakes::okBox("Das ist leider falsch, rechne nochmal.\r\r", "Fehler")});
 }
 
 TEST_F(Answering, TheRightDigitDroppedAgainEarnsAnotherPoint) {
@@ -196,11 +192,8 @@ TEST_F(Answering, ASolvedExerciseIsAnnouncedThenTheRocketClimbsThenANewOneIsShow
     form.Bezeichnung13_DragDrop(digit(8));
 
     ASSERT_EQ(f.dialogs.boxes.size(), 2u);
-    const rt::MessageBox& box = f.dialogs.boxes[1];
-    EXPECT_EQ(box.prompt, "Die Aufgabe wurde richtig gelöst.\r\r");
-    EXPECT_EQ(box.title, "Minusaufgabe");
-    EXPECT_EQ(box.buttons, rt::Buttons::Ok);
-    EXPECT_EQ(box.icon, rt::Icon::None);
+    EXPECT_EQ(f.dialogs.boxes[1],
+              fakes::okBox("Die Aufgabe wurde richtig gelöst.\r\r", "Minusaufgabe"));
     // While the message is open: the completing point is counted, the rocket has
     // not moved and the answer still stands.
     EXPECT_EQ(seen[1].points, "3");

@@ -428,12 +428,7 @@ TEST(GapChecking, WrongDropStandsInTheCellWhileTheErrorBoxIsOpenThenTheCellIsBla
         };
         t.drop(c.cell, c.dropped);
 
-        ASSERT_EQ(t.f.dialogs.boxes.size(), 1u);
-        const rt::MessageBox& box = t.f.dialogs.boxes[0];
-        EXPECT_EQ(box.prompt, kWrong);
-        EXPECT_EQ(box.title, "Fehler");
-        EXPECT_EQ(box.buttons, rt::Buttons::Ok);
-        EXPECT_EQ(box.icon, rt::Icon::None);
+        EXPECT_EQ(t.f.dialogs.boxes, std::vector{fakes::okBox(kWrong, "Fehler")});
         EXPECT_EQ(whileOpen, (std::vector<std::string>{std::to_string(c.dropped), ""}));
         EXPECT_EQ(t.cell(c.cell).caption, c.blank);
         EXPECT_EQ(t.errors(), 1);
@@ -564,12 +559,7 @@ TEST(GapChecking, SolvedExerciseBringsOneMessageThenOneRocketStepThenThreeNewGap
     queuePattern(t.f.random, 2);
     t.form.Form_KeyDown('7');
 
-    ASSERT_EQ(t.f.dialogs.boxes.size(), 1u);
-    const rt::MessageBox& box = t.f.dialogs.boxes[0];
-    EXPECT_EQ(box.prompt, kSolved);
-    EXPECT_EQ(box.title, "Lückenaufgabe");
-    EXPECT_EQ(box.buttons, rt::Buttons::Ok);
-    EXPECT_EQ(box.icon, rt::Icon::None);
+    EXPECT_EQ(t.f.dialogs.boxes, std::vector{fakes::okBox(kSolved, "Lückenaufgabe")});
     // While the message is open the solved exercise stands, the rocket has not moved.
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].rocket, 4920);

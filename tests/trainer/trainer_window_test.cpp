@@ -61,13 +61,9 @@ TEST_F(TrainerWindow, ActivationCentresTheWindowAndBuildsANewExercise) {
 
 TEST_F(TrainerWindow, QuitAsksFirstWithNoAsTheDefault) {
     form.Befehl1_Click();
-    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
-    const rt::MessageBox& box = f.dialogs.boxes[0];
-    EXPECT_EQ(box.prompt, "Dieses Programm jetzt beenden?\r\r\r");
-    EXPECT_EQ(box.title, "Minuskolonne");
-    EXPECT_EQ(box.buttons, rt::Buttons::YesNo);
-    EXPECT_EQ(box.icon, rt::Icon::Critical);
-    EXPECT_TRUE(box.defaultNo);
+    const rt::MessageBox question{"Dieses Programm jetzt beenden?\r\r\r", "Minuskolonne",
+                                  rt::Buttons::YesNo, rt::Icon::Critical, true};
+    EXPECT_EQ(f.dialogs.boxes, std::vector{question});
 }
 
 TEST_F(TrainerWindow, NoKeepsEverythingAsItWasFromTheButtonAndFromTheCloseBox) {
@@ -102,16 +98,12 @@ TEST_F(TrainerWindow, YesEndsTheProgramFromTheButtonAndFromTheCloseBox) {
 
 TEST_F(TrainerWindow, HelpShowsFourLinesEachEndingInALineBreak) {
     form.Befehl15_Click();
-    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
-    const rt::MessageBox& box = f.dialogs.boxes[0];
-    EXPECT_EQ(box.title, "Hilfe");
-    EXPECT_EQ(box.buttons, rt::Buttons::Ok);
-    EXPECT_EQ(box.icon, rt::Icon::None);
-    EXPECT_EQ(box.prompt,
-              "Schiebe die Ziffern vom unteren Fensterrand\r"
-              "mit der Maus in das gewünschte Lösungsfeld.\r"
-              "Für jede richtige Zahl gibt es einen Punkt und\r"
-              "alle 50 Punkte gibt es ein Belohnungsspiel.\r");
+    EXPECT_EQ(f.dialogs.boxes,
+              std::vector{fakes::okBox("Schiebe die Ziffern vom unteren Fensterrand\r"
+                                       "mit der Maus in das gewünschte Lösungsfeld.\r"
+                                       "Für jede richtige Zahl gibt es einen Punkt und\r"
+                                       "alle 50 Punkte gibt es ein Belohnungsspiel.\r",
+                                       "Hilfe")});
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ class QtWindows final : public rt::Windows {
     void unload(rt::Form& form) override;
     void setFocus(rt::Control& control) override;
     rt::Canvas& canvas(rt::Form& form) override;
-    // Every window disappears at once and the event loop ends.
+    // Every window disappears at once and the event loop ends, without asking
+    // the windows.
     void quit() override;
 
   private:
