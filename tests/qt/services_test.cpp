@@ -89,6 +89,21 @@ TEST_F(WindowServices, TheCanvasPaintsOnlyGlyphsUnderTheControlsUntilCleared) {
     EXPECT_EQ(surface.pixelColor(8, 70).alpha(), 0);
 }
 
+TEST_F(WindowServices, AFormCanDrawWhileItLoads) {
+    struct DrawsOnLoad : demo::DemoForm {
+        explicit DrawsOnLoad(rt::Windows& w) : demo::DemoForm("Drawing"), windows(w) {}
+        void Form_Load() override { windows.canvas(*this).printAt(3, 40, "8"); }
+        rt::Windows& windows;
+    } drawing(ui->windows);
+    ui->windows.show(drawing);
+    const QImage& surface = ui->renderer.windowOf(drawing)->surface();
+    int inked = 0;
+    for (int y = 50; y < 90; ++y) {
+        for (int x = 0; x < 20; ++x) inked += surface.pixelColor(x, y).alpha() > 0;
+    }
+    EXPECT_GT(inked, 20);
+}
+
 TEST_F(WindowServices, SizesAreTwipsAndTheWindowFollowsItsFormsPosition) {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(ui->windows.screenWidth(), screen.width() * 15);

@@ -46,6 +46,8 @@ FormWindow::FormWindow(rt::Form& form, FormRenderer& renderer)
         return nestingDepth(a->control()) < nestingDepth(b->control());
     });
     canvas_ = std::make_unique<QtCanvas>(*this);
+    // Ready before the form's load, which may already draw.
+    resizeSurface(QSize(twipsToPixels(form_.width), twipsToPixels(form_.height)));
 }
 
 FormWindow::~FormWindow() = default;
