@@ -129,8 +129,9 @@ QWidget* FormRenderer::dialogParent() const {
 
 void FormRenderer::windowActivated(FormWindow& window) {
     // Back from a message box or from another program: the same form is still
-    // the program's active one, and nothing happens.
-    if (activeForm_ == &window.form())
+    // the program's active one, and nothing happens. An unloaded window that is
+    // only waiting to be deleted activates nothing either.
+    if (activeForm_ == &window.form() || !owns(&window))
         return;
     activate(window.form());
 }
