@@ -31,6 +31,20 @@ QAbstractButton* buttonNamed(QWidget& box, const QString& text) {
 const rt::MessageBox kQuitQuestion{"Dieses Programm jetzt beenden?\r\r\r", "Minuskolonne",
                                    rt::Buttons::YesNo, rt::Icon::Critical, true};
 
+TEST(MessageBoxPlace, BelowTheWindowWhenTheScreenHasRoomThere) {
+    const QRect screen(0, 0, 1024, 768);
+    const QSize box(300, 130);
+    const struct {
+        QRect window;
+        std::optional<QPoint> at;
+    } cases[] = {
+        {QRect(250, 194, 523, 379), QPoint(361, 581)},  // centred window on 1024 x 768
+        {QRect(250, 380, 523, 379), std::nullopt},      // no room below: Qt centres it
+        {QRect(-200, 100, 523, 379), std::nullopt},     // it would stick out on the left
+    };
+    for (const auto& c : cases) EXPECT_EQ(rtqt::placeBelow(c.window, box, screen), c.at);
+}
+
 TEST(MessageBoxLook, YesNoInGermanWithNoAsDefaultWhereAsked) {
     auto box = rtqt::makeMessageBox(kQuitQuestion, nullptr);
     EXPECT_EQ(buttonTexts(*box), (QStringList{"Ja", "Nein"}));

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QPushButton>
+#include <QScreen>
 
 #include "runtime/qt/form_renderer.h"
 #include "runtime/qt/qt_conversions.h"
@@ -47,6 +48,15 @@ std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* 
     return shown;
 }
 
+std::optional<QPoint> placeBelow(const QRect& window, const QSize& box, const QRect& screen) {
+    constexpr int kGap = 8;
+    const QPoint at(window.center().x() - box.width() / 2, window.bottom() + 1 + kGap);
+    const QRect placed(at, box);
+    if (!screen.contains(placed))
+        return std::nullopt;
+    return at;
+}
+
 rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box) {
     if (box.buttons == rt::Buttons::Ok)
         return rt::Answer::Ok;
@@ -57,7 +67,14 @@ rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box) {
 
 rt::Answer QtDialogs::msgBox(const rt::MessageBox& box) {
     renderer_.syncAll();
-    auto shown = makeMessageBox(box, renderer_.dialogParent());
+    QWidget* parent = renderer_.dialogParent();
+    auto shown = makeMessageBox(box, parent);
+    if (parent && parent->screen()) {
+        const auto at = placeBelow(parent->frameGeometry(), shown->sizeHint(),
+                                   parent->screen()->availableGeometry());
+        if (at)
+            shown->move(*at);
+    }
     shown->exec();
     return answerOf(*shown, box);
 }

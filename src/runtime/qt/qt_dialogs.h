@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <memory>
+#include <optional>
 
 #include "runtime/services.h"
 
@@ -26,6 +27,11 @@ class QtDialogs final : public rt::Dialogs {
 // The box as it will be shown: "Ja"/"Nein" or "OK", the default and escape
 // buttons set, line breaks for carriage returns.
 std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* parent);
+// Where a box of the given size goes so that it leaves the window behind it in
+// view (a wrong digit stands in its cell while the box is open): just below the
+// window, centred under it, when the screen has room there; otherwise nowhere
+// particular, and Qt centres it.
+std::optional<QPoint> placeBelow(const QRect& window, const QSize& box, const QRect& screen);
 // Only Yes is a yes: a box closed any other way answers No (or OK).
 rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box);
 
