@@ -3,6 +3,7 @@
 // window events. The renderer builds the real window from this and raises the
 // events; a window class derives from Form and declares its controls as members.
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -40,6 +41,10 @@ class Form {
     virtual void Form_KeyDown(int /*keyCode*/) {}
     // Set cancel to true to keep the window open.
     virtual void Form_Unload(bool& /*cancel*/) {}
+
+    // Runs once the window is really gone after an unload that was not cancelled;
+    // whoever holds the window uses it to forget it (see FormSlot).
+    std::function<void()> whenUnloaded;
 
     // Back to front: labels, shapes and lines always stand behind picture boxes
     // and the other windowed controls, whatever their place in this list.

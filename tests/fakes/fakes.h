@@ -137,7 +137,14 @@ class FakeWindows : public rt::Windows {
     int outerHeight(const rt::Form& f) const override { return f.height + frameH; }
     void show(rt::Form& f) override { calls.push_back("show:" + f.name); }
     void hide(rt::Form& f) override { calls.push_back("hide:" + f.name); }
-    void unload(rt::Form& f) override { calls.push_back("unload:" + f.name); }
+    // As the real windows do: the form may cancel; otherwise it is gone.
+    void unload(rt::Form& f) override {
+        calls.push_back("unload:" + f.name);
+        bool cancel = false;
+        f.Form_Unload(cancel);
+        if (!cancel && f.whenUnloaded)
+            f.whenUnloaded();
+    }
     void setFocus(rt::Control& c) override { calls.push_back("focus:" + c.name); }
     rt::Canvas& canvas(rt::Form& f) override { return canvases[&f]; }
     void quit() override {

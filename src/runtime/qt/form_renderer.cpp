@@ -189,6 +189,8 @@ void FormRenderer::destroy(FormWindow& window) {
     window.hide();
     // Not at once: the window may be inside one of its own event handlers.
     window.deleteLater();
+    if (auto forget = window.form().whenUnloaded)
+        forget();
 }
 
 bool FormRenderer::owns(const FormWindow* window) const {
