@@ -5,15 +5,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-// Resources of a static library are only linked when something refers to them.
-static void loadIconResources() {
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(icons);
-        return true;
-    }();
-    (void)loaded;
-}
-
 namespace rtqt {
 
 namespace {
@@ -39,7 +30,6 @@ QString iconPath(const std::string& name) {
 }
 
 QPixmap iconPixmap(const std::string& name, qreal devicePixelRatio) {
-    loadIconResources();
     static QHash<QString, QPixmap> cache;
     const QString key = QString::fromStdString(name) + '@' + QString::number(devicePixelRatio);
     if (auto found = cache.constFind(key); found != cache.constEnd())
@@ -53,7 +43,6 @@ QPixmap iconPixmap(const std::string& name, qreal devicePixelRatio) {
 }
 
 QIcon windowIcon(const std::string& name) {
-    loadIconResources();
     if (name.empty() || !QFile::exists(iconPath(name)))
         return {};
     QIcon icon;

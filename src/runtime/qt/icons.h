@@ -1,6 +1,7 @@
 #pragma once
-// The program's pictures are SVG resources built into it (":/icons/<name>.svg"),
-// drawn at whatever pixel density the screen has.
+// The pictures of the forms are SVG resources built into the program
+// (":/icons/<name>.svg"); each window keeps its own beside it. They are drawn at
+// whatever pixel density the screen has.
 
 #include <QIcon>
 #include <QPixmap>
