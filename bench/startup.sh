@@ -11,17 +11,19 @@ runs="${RUNS:-7}"
 if [[ "${1:-}" != --under-xvfb ]]; then
   scripts/install-deps
   # Built as ./run builds it.
-  cmake -S . -B build/bench-app -G Ninja -DCMAKE_BUILD_TYPE=Release -DMINUS_BUILD_TESTS=OFF \
-    >/dev/null
-  cmake --build build/bench-app --target minuskolonne >/dev/null
-  cmake -S bench -B build/bench-tools -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build build/bench-tools >/dev/null
+  app=$(scripts/build-dir bench-app)
+  tools=$(scripts/build-dir bench-tools)
+  cmake -S . -B "$app" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMINUS_BUILD_TESTS=OFF >/dev/null
+  cmake --build "$app" --target minuskolonne >/dev/null
+  cmake -S bench -B "$tools" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$tools" >/dev/null
+  export BENCH_APP="$app" BENCH_TOOLS="$tools"
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --under-xvfb
 fi
 
-launch=build/bench-tools/bench_launch
-trainer=build/bench-app/minuskolonne
-bare=build/bench-tools/bare_window
+launch=$BENCH_TOOLS/bench_launch
+trainer=$BENCH_APP/minuskolonne
+bare=$BENCH_TOOLS/bare_window
 out=bench/out
 mkdir -p "$out"
 : >"$out/trainer.txt"

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,43 @@ enum class Kind {
 };
 enum class Align { Left, Right, Centre };
 
+// Sees every control made while it runs. A window lists its controls by hand next
+// to declaring them; a test takes a census while the window is made and finds any
+// control it declares but forgot to list.
+class ControlCensus {
+  public:
+    ControlCensus() : outer_(current_) { current_ = this; }
+    ~ControlCensus() { current_ = outer_; }
+    ControlCensus(const ControlCensus&) = delete;
+    ControlCensus& operator=(const ControlCensus&) = delete;
+
+    // Carried by every control; made and copied with it, never assigned.
+    class Mark {
+      public:
+        Mark() { note(this, true); }
+        Mark(const Mark&) { note(this, true); }
+        Mark& operator=(const Mark&) { return *this; }
+        ~Mark() { note(this, false); }
+    };
+
+    // The marks of the controls made since the census began that still exist.
+    const std::set<const Mark*>& alive() const { return alive_; }
+
+  private:
+    static void note(const Mark* mark, bool made) {
+        if (!current_)
+            return;
+        if (made) {
+            current_->alive_.insert(mark);
+        } else {
+            current_->alive_.erase(mark);
+        }
+    }
+    static inline thread_local ControlCensus* current_ = nullptr;
+    ControlCensus* outer_;
+    std::set<const Mark*> alive_;
+};
+
 struct Control;
 using ClickHandler = std::function<void()>;
 using DropHandler = std::function<void(const Control& source)>;
@@ -63,6 +101,8 @@ struct Control {
     ClickHandler onClick;
     // Set only on controls that take drops: a drop anywhere else has no effect.
     DropHandler onDragDrop;
+
+    ControlCensus::Mark censusMark;
 
     bool isWindowed() const {
         return kind != Kind::Label && kind != Kind::Shape && kind != Kind::Line &&

@@ -7,9 +7,6 @@
 namespace trainer {
 
 namespace {
-constexpr int kMarkerParkedLeft = 10800;
-constexpr int kMarkerParkedTop = 6000;
-
 // Handlers act only on what a digit button carries.
 const rt::CommandButton* asButton(const rt::Control& source) {
     return source.kind == rt::Kind::CommandButton ? static_cast<const rt::CommandButton*>(&source)
@@ -118,10 +115,7 @@ void Form2::tasten_DragDrop(const rt::Control& source) {
         fehler();
         return;
     }
-    ziffersetzen();
-    punkt();
-    tasten_Click();
-    minuspruefen();
+    auswahlRichtig();
 }
 
 void Form2::Form_KeyDown(int keyCode) {
@@ -134,16 +128,20 @@ void Form2::Form_KeyDown(int keyCode) {
         fehler();
         return;
     }
-    if (Bild6.top == kGapPanelParked) {
-        ziffersetzen();
-        punkt();
-        tasten_Click();
-        minuspruefen();
-    } else if (Bild6.top == kGapPanelShown) {
-        ziffersetzen();
-        punkt();
+    auswahlRichtig();
+}
+
+// The panel lies over the board while it is shown, so the selection is on the
+// panel then and on the board otherwise.
+void Form2::auswahlRichtig() {
+    ziffersetzen();
+    punkt();
+    if (Bild6.top == kGapPanelShown) {
         ltasten_Click();
         lueckepruefen();
+    } else {
+        tasten_Click();
+        minuspruefen();
     }
 }
 
@@ -151,8 +149,8 @@ void Form2::ziffersetzen() {
     const int code = static_cast<int>(rt::val(tastenwert));
     if (code >= 1 && code <= 5) {
         antwortzelle(code).caption = tastenzahl;
-    } else if (code >= 11 && code <= 23) {
-        luecken()[static_cast<std::size_t>(code - 11)]->caption = tastenzahl;
+    } else if (code > kGapCodeOffset && code <= kGapCodeOffset + 13) {
+        luecken()[static_cast<std::size_t>(code - kGapCodeOffset - 1)]->caption = tastenzahl;
     }
 }
 

@@ -33,6 +33,17 @@ inline constexpr int kGapPanelShown = 720;  // Top of the gap panel
 inline constexpr int kGapPanelParked = 6000;
 inline constexpr int kRocketStart = 4920;  // Top of the rocket
 
+// Where each selection marker waits while no cell is selected: the board's out of
+// sight below the window, the panel's at the panel's right edge.
+inline constexpr int kMarkerParkedLeft = 10800;
+inline constexpr int kMarkerParkedTop = 6000;
+inline constexpr int kPanelMarkerParkedLeft = 6600;
+inline constexpr int kPanelMarkerParkedTop = 0;
+
+// The code of a selected cell: 1 to 5 for the board's answer cells, this offset
+// plus 1 to 13 for the gap cells.
+inline constexpr int kGapCodeOffset = 10;
+
 class Form2 : public rt::Form {
   public:
     explicit Form2(rt::Services& services);
@@ -66,6 +77,9 @@ class Form2 : public rt::Form {
     void tasten_Click();
     void tasten_DragDrop(const rt::Control& source);
     void ziffersetzen();
+    // A right digit for the selected cell, typed or dropped on its marker: written
+    // and counted, the marker parked, then the exercise checked.
+    void auswahlRichtig();
     void fehler();
     void minuspruefen();
 
@@ -156,7 +170,8 @@ class Form2 : public rt::Form {
     rt::Label Bezeichnung28 = rewardNotice("Bezeichnung28", kLightGrey);
 
     // --- selection marker of the board; parked out of sight ---
-    rt::PictureBox tasten = rt::makePicture("tasten", 10800, 6000, 495, 495, kMarkerCyan, "ball");
+    rt::PictureBox tasten = rt::makePicture("tasten", kMarkerParkedLeft, kMarkerParkedTop, 495, 495,
+                                            kMarkerCyan, "ball");
 
     // --- the gap panel, parked below the client area ---
     rt::PictureBox Bild6 = rt::makePicture("Bild6", 960, kGapPanelParked, 5895, 3735, kBoardBlue);
@@ -207,6 +222,8 @@ class Form2 : public rt::Form {
     // One step of a counter kept in a hidden and a shown field; returns the new count.
     static long long zaehlen(std::string& hidden, rt::Label& shown);
     int ziehen(int range, int offset);
+    // Draws a digit and shows it in the cell at once.
+    int ziehenInZelle(rt::Label& cell, int range, int offset);
 
     static rt::CommandButton digitButton(int number);
     static rt::Label numberCell(std::string name, int left, int top);

@@ -86,7 +86,8 @@ rt::Line Form2::panelLine() {
 }
 
 rt::PictureBox Form2::panelMarker() {
-    rt::PictureBox p = rt::makePicture("ltasten", 6600, 0, 495, 495, kMarkerCyan, "ball");
+    rt::PictureBox p = rt::makePicture("ltasten", kPanelMarkerParkedLeft, kPanelMarkerParkedTop,
+                                       495, 495, kMarkerCyan, "ball");
     p.container = &Bild6;
     return p;
 }

@@ -9,9 +9,6 @@
 namespace trainer {
 
 namespace {
-constexpr int kMarkerParkedLeft = 6600;
-constexpr int kMarkerParkedTop = 0;
-
 // Where each cell's digit stands in the stored solution, and what it shows when
 // blank: line and character of the list, from luecke1 to luecke13.
 struct GapCell {
@@ -69,17 +66,12 @@ void Form2::lueckenaufgabe() {
     long long d[3] = {};
     long long s[3] = {};
     for (;;) {
-        const auto draw = [this](rt::Label& cell, int range, int offset) {
-            const int digit = ziehen(range, offset);
-            cell.caption = std::to_string(digit);
-            return digit;
-        };
-        d[0] = draw(luecke1, 10, 0);
-        d[1] = draw(luecke2, 10, 0);
-        d[2] = draw(luecke3, 9, 1);
-        s[0] = draw(luecke4, 10, 0);
-        s[1] = draw(luecke5, 10, 0);
-        s[2] = draw(luecke6, 9, 1);
+        d[0] = ziehenInZelle(luecke1, 10, 0);
+        d[1] = ziehenInZelle(luecke2, 10, 0);
+        d[2] = ziehenInZelle(luecke3, 9, 1);
+        s[0] = ziehenInZelle(luecke4, 10, 0);
+        s[1] = ziehenInZelle(luecke5, 10, 0);
+        s[2] = ziehenInZelle(luecke6, 9, 1);
         const long long difference = d[0] + 10 * d[1] + 100 * d[2];
         const long long subtrahend = s[0] + 10 * s[1] + 100 * s[2];
         Liste1.clear();
@@ -129,7 +121,7 @@ void Form2::luecke_Click(int n) {
     ltasten.left = cell.left;
     ltasten.top = cell.top;
     tastenzahl = characterOf(lineOf(Liste2, where.line), where.character);
-    tastenwert = std::to_string(10 + n);
+    tastenwert = std::to_string(kGapCodeOffset + n);
 }
 
 void Form2::luecke_DragDrop(int n, const rt::Control& source) {
@@ -150,8 +142,8 @@ void Form2::luecke_DragDrop(int n, const rt::Control& source) {
 }
 
 void Form2::ltasten_Click() {
-    ltasten.left = kMarkerParkedLeft;
-    ltasten.top = kMarkerParkedTop;
+    ltasten.left = kPanelMarkerParkedLeft;
+    ltasten.top = kPanelMarkerParkedTop;
     tastenzahl.clear();
     tastenwert.clear();
 }
@@ -164,10 +156,7 @@ void Form2::ltasten_DragDrop(const rt::Control& source) {
         fehler();
         return;
     }
-    ziffersetzen();
-    punkt();
-    ltasten_Click();
-    lueckepruefen();
+    auswahlRichtig();
 }
 
 void Form2::lueckepruefen() {

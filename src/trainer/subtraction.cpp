@@ -12,6 +12,12 @@ int Form2::ziehen(int range, int offset) {
     return offset + static_cast<int>(std::floor(range * services_.random.next()));
 }
 
+int Form2::ziehenInZelle(rt::Label& cell, int range, int offset) {
+    const int digit = ziehen(range, offset);
+    cell.caption = std::to_string(digit);
+    return digit;
+}
+
 void Form2::felderleeren() {
     for (rt::Label* cell :
          {&Bezeichnung1, &Bezeichnung2, &Bezeichnung3, &Bezeichnung4, &Bezeichnung5, &Bezeichnung6,
@@ -34,20 +40,15 @@ void Form2::minusaufgabe() {
     // whole, without a new seed.
     long long a = 0, b = 0, c = 0;
     for (;;) {
-        const auto draw = [this](rt::Label& cell, int range, int offset) {
-            const int digit = ziehen(range, offset);
-            cell.caption = std::to_string(digit);
-            return digit;
-        };
-        a = 100 * draw(Bezeichnung1, 5, 5);
-        a += 10 * draw(Bezeichnung2, 10, 0);
-        a += draw(Bezeichnung3, 10, 0);
-        b = 100 * draw(Bezeichnung4, 4, 1);
-        b += 10 * draw(Bezeichnung5, 10, 0);
-        b += draw(Bezeichnung6, 10, 0);
-        c = 100 * draw(Bezeichnung19, 5, 5);
-        c += 10 * draw(Bezeichnung18, 10, 0);
-        c += draw(Bezeichnung17, 10, 0);
+        a = 100 * ziehenInZelle(Bezeichnung1, 5, 5);
+        a += 10 * ziehenInZelle(Bezeichnung2, 10, 0);
+        a += ziehenInZelle(Bezeichnung3, 10, 0);
+        b = 100 * ziehenInZelle(Bezeichnung4, 4, 1);
+        b += 10 * ziehenInZelle(Bezeichnung5, 10, 0);
+        b += ziehenInZelle(Bezeichnung6, 10, 0);
+        c = 100 * ziehenInZelle(Bezeichnung19, 5, 5);
+        c += 10 * ziehenInZelle(Bezeichnung18, 10, 0);
+        c += ziehenInZelle(Bezeichnung17, 10, 0);
 
         // Every accepted difference has at least two digits.
         if (Bezeichnung20.left == kHeaderOneSubtrahend && a - b < 10)

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -99,25 +99,50 @@ struct Rendered {
     QWidget* widget(const rt::Control& control) { return window().widgetOf(control); }
 };
 
-// Lets queued calls (deferred drops, timers) run.
-inline void settle(int milliseconds = 0) {
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    } while (clock.elapsed() < milliseconds);
+// Lets the calls already queued (deferred drops, deletions) run.
+inline void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
 
-// Acts on the next modal box from inside its event loop, once it is open.
-inline void whenBoxOpens(std::function<void(QWidget& box)> act, int attempts = 200) {
-    QTimer::singleShot(0, [act, attempts] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            act(*box);
-        } else if (attempts > 0) {
-            whenBoxOpens(act, attempts - 1);
-        }
-    });
+// Runs the event loop until the condition holds. The limit is far beyond any
+// machine's slowness: reaching it means the event never came.
+inline bool waitFor(const std::function<bool()>& condition) {
+    return QTest::qWaitFor(condition, 30000);
 }
+
+// Acts on the next modal box from inside its event loop, as soon as it is open.
+inline void whenBoxOpens(std::function<void(QWidget& box)> act) {
+    auto* watch = new QTimer(qApp);
+    QObject::connect(watch, &QTimer::timeout, [watch, act] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        watch->stop();
+        watch->deleteLater();
+        act(*box);
+    });
+    watch->start(0);
+}
+
+// Counts the ticks of a timer of the given interval, as a yardstick for how long
+// another timer has had to tick.
+class Yardstick {
+  public:
+    explicit Yardstick(int interval) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { ++ticks_; });
+        timer_.start(interval);
+    }
+    // Runs the event loop until this yardstick has ticked n more times.
+    bool waitTicks(int n) {
+        const int until = ticks_ + n;
+        return waitFor([this, until] { return ticks_ >= until; });
+    }
+
+  private:
+    QTimer timer_;
+    int ticks_ = 0;
+};
 
 }  // namespace demo

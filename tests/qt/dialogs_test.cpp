@@ -116,19 +116,20 @@ TEST_F(Dialogs, TheWindowBehindShowsWhatTheHandlerWroteBeforeTheBox) {
 
 TEST_F(Dialogs, NoTimerTickReachesAFormWhileABoxIsOpen) {
     ui->renderer.dispatch([this] { ui->form.tick.interval = 2; });
+    demo::Yardstick yardstick(2);
     int ticksAtOpen = -1;
     int ticksAtClose = -2;
     demo::whenBoxOpens([&](QWidget& box) {
         ticksAtOpen = ui->form.ticks;
-        QTimer::singleShot(60, &box, [&, b = &box] {
-            ticksAtClose = ui->form.ticks;
-            b->close();
-        });
+        // Time for many ticks of the form's timer, had it been let through.
+        EXPECT_TRUE(yardstick.waitTicks(5));
+        ticksAtClose = ui->form.ticks;
+        box.close();
     });
     ui->dialogs.msgBox({"Zeit ist um.", "Zahlfange"});
     EXPECT_EQ(ticksAtClose, ticksAtOpen);
-    demo::settle(30);
-    EXPECT_GT(ui->form.ticks, ticksAtClose) << "ticking again afterwards";
+    EXPECT_TRUE(demo::waitFor([&] { return ui->form.ticks > ticksAtClose; }))
+        << "ticking again afterwards";
 }
 
 TEST_F(Dialogs, TheInputBoxReturnsTheTextOrNothingOnCancel) {

@@ -135,7 +135,7 @@ TEST_F(TrainerRouting, TheGapPanelCoversTheBoardAndTakesTheDropsThere) {
     while (!form_.luecken()[static_cast<std::size_t>(n - 1)]->caption.empty()) ++n;
     const rt::Label& gap = *form_.luecken()[static_cast<std::size_t>(n - 1)];
     click(gap);
-    EXPECT_EQ(form_.tastenwert, std::to_string(10 + n));
+    EXPECT_EQ(form_.tastenwert, std::to_string(trainer::kGapCodeOffset + n));
     const int digit = form_.tastenzahl[0] - '0';
     EXPECT_TRUE(dropDigitAt(digit, gap));  // onto the panel's marker
     EXPECT_EQ(shown(gap), QString::number(digit));

@@ -15,8 +15,7 @@ class Answering : public TrainerTest {
     void SetUp() override { showSubtraction(532, 174); }  // difference 358, carries 1 and 1
 
     bool markerParked() const {
-        return form.tasten.left == 10800 && form.tasten.top == 6000 && form.tastenzahl.empty() &&
-               form.tastenwert.empty();
+        return boardMarkerParked() && form.tastenzahl.empty() && form.tastenwert.empty();
     }
 };
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fakes.h"
 #include "runtime/clock_random.h"
 #include "runtime/conversions.h"
 #include "trainer/form2.h"
+#include "trainer_fixture.h"
 
 namespace {
 
@@ -39,10 +39,7 @@ void queuePattern(FakeRandom& random, int k) {
 
 // The trainer window after its first activation, with a subtraction on the board.
 // Whatever is not queued draws zeros, which gives acceptable exercises.
-struct Trainer {
-    fakes::Fakes f;
-    trainer::Form2 form{f.services};
-
+struct Trainer : trainer_test::TrainerOnFakes {
     Trainer() {
         f.random.fallback = 0.0;
         form.Form_Activate();
@@ -55,11 +52,7 @@ struct Trainer {
         form.Befehl13_Click();
     }
 
-    rt::Label& cell(int n) { return *form.luecken()[static_cast<std::size_t>(n - 1)]; }
-    const rt::CommandButton& digit(int d) { return *form.ziffern()[static_cast<std::size_t>(d)]; }
     void drop(int n, int d) { form.luecke_DragDrop(n, digit(d)); }
-    long long points() const { return static_cast<long long>(rt::val(form.Bezeichnung16)); }
-    long long errors() const { return static_cast<long long>(rt::val(form.Bezeichnung15)); }
 };
 
 std::set<int> blankDigitCells(trainer::Form2& form) {
@@ -71,13 +64,11 @@ std::set<int> blankDigitCells(trainer::Form2& form) {
     return blank;
 }
 
-void expectNothingSelected(const trainer::Form2& form) {
-    EXPECT_EQ(form.ltasten.left, 6600);
-    EXPECT_EQ(form.ltasten.top, 0);
-    EXPECT_EQ(form.tasten.left, 10800);
-    EXPECT_EQ(form.tasten.top, 6000);
-    EXPECT_EQ(form.tastenzahl, "");
-    EXPECT_EQ(form.tastenwert, "");
+void expectNothingSelected(const Trainer& t) {
+    EXPECT_TRUE(t.panelMarkerParked());
+    EXPECT_TRUE(t.boardMarkerParked());
+    EXPECT_EQ(t.form.tastenzahl, "");
+    EXPECT_EQ(t.form.tastenwert, "");
 }
 
 // Difference 358 and subtrahend 417 (minuend 775) with row 1 of the gap table:
@@ -93,7 +84,7 @@ TEST(GapGenerator, ExampleStoresItsSolutionAndShowsAllButThreeDigits) {
     Trainer t;
     startExample(t);
 
-    EXPECT_EQ(t.form.Bild6.top, 720);
+    EXPECT_EQ(t.form.Bild6.top, trainer::kGapPanelShown);
     EXPECT_EQ(t.form.Bild6.left, 960);
     EXPECT_TRUE(t.form.Liste1.empty());
     EXPECT_EQ(t.form.Liste2, (std::vector<std::string>{" 358", " 417", "001 ", " 775"}));
@@ -101,7 +92,7 @@ TEST(GapGenerator, ExampleStoresItsSolutionAndShowsAllButThreeDigits) {
     // Cell by cell: "" is a gap, " " a blank carry or the thousands place.
     const std::vector<std::string> shown = {"",  "5", "3", "7", "", "4", " ",
                                             " ", " ", "5", "7", "", " "};
-    for (int n = 1; n <= 13; ++n) EXPECT_EQ(t.cell(n).caption, shown[n - 1]) << "luecke" << n;
+    for (int n = 1; n <= 13; ++n) EXPECT_EQ(t.gapCell(n).caption, shown[n - 1]) << "luecke" << n;
 }
 
 TEST(GapGenerator, CarryCellsOfTheExampleExpectOneInTheTensAndZeroInTheHundreds) {
@@ -110,10 +101,10 @@ TEST(GapGenerator, CarryCellsOfTheExampleExpectOneInTheTensAndZeroInTheHundreds)
 
     t.form.luecke_Click(7);
     EXPECT_EQ(t.form.tastenzahl, "1");
-    EXPECT_EQ(t.form.tastenwert, "17");
+    EXPECT_EQ(t.form.tastenwert, Trainer::gapCode(7));
     t.form.luecke_Click(8);
     EXPECT_EQ(t.form.tastenzahl, "0");
-    EXPECT_EQ(t.form.tastenwert, "18");
+    EXPECT_EQ(t.form.tastenwert, Trainer::gapCode(8));
 
     // Dropped straight on, the same digits are right and stay.
     t.form.ltasten_Click();
@@ -121,8 +112,8 @@ TEST(GapGenerator, CarryCellsOfTheExampleExpectOneInTheTensAndZeroInTheHundreds)
     t.drop(8, 0);
     EXPECT_TRUE(t.f.dialogs.boxes.empty());
     EXPECT_EQ(t.points(), 2);
-    EXPECT_EQ(t.cell(7).caption, "1");
-    EXPECT_EQ(t.cell(8).caption, "0");
+    EXPECT_EQ(t.gapCell(7).caption, "1");
+    EXPECT_EQ(t.gapCell(8).caption, "0");
 }
 
 TEST(GapGenerator, DrawWithMinuendAbove999IsDrawnAgainWithoutNewSeed) {
@@ -156,9 +147,9 @@ TEST(GapGenerator, DrawWithMinuendAbove999IsDrawnAgainWithoutNewSeed) {
         EXPECT_TRUE(t.f.random.values.empty());
         EXPECT_EQ(blankDigitCells(t.form), (std::set<int>{3, 4, 5}));
         // The shown digits are those of the accepted draw.
-        EXPECT_EQ(t.cell(1).caption, c.lines[0].substr(3, 1));
-        EXPECT_EQ(t.cell(6).caption, c.lines[1].substr(1, 1));
-        EXPECT_EQ(t.cell(12).caption, c.lines[3].substr(1, 1));
+        EXPECT_EQ(t.gapCell(1).caption, c.lines[0].substr(3, 1));
+        EXPECT_EQ(t.gapCell(6).caption, c.lines[1].substr(1, 1));
+        EXPECT_EQ(t.gapCell(12).caption, c.lines[3].substr(1, 1));
     }
 }
 
@@ -187,7 +178,7 @@ TEST(GapGenerator, EveryExerciseIsACompleteSubtractionWithThreeGapsFromTheTable)
         } else {
             form.Form_Activate();
         }
-        ASSERT_EQ(form.Bild6.top, 720) << "exercise " << i;
+        ASSERT_EQ(form.Bild6.top, trainer::kGapPanelShown) << "exercise " << i;
         ASSERT_TRUE(form.Liste1.empty()) << "exercise " << i;
         ASSERT_EQ(form.Liste2.size(), 4u) << "exercise " << i;
 
@@ -250,7 +241,7 @@ TEST(GapGenerator, ComingBackToTheWindowWhileThePanelIsUpGivesANewGapExercise) {
     t.f.dialogs.boxes.clear();
     t.form.Form_Activate();
 
-    EXPECT_EQ(t.form.Bild6.top, 720);
+    EXPECT_EQ(t.form.Bild6.top, trainer::kGapPanelShown);
     EXPECT_EQ(t.form.Liste2, (std::vector<std::string>{" 218", " 349", "001 ", " 567"}));
     EXPECT_TRUE(t.form.Liste1.empty());
     EXPECT_EQ(blankDigitCells(t.form), (std::set<int>{2, 4, 6}));
@@ -312,8 +303,8 @@ TEST(GapGenerator, NewGapExerciseEndsAnySelectionOnEitherBoard) {
         c.renew(t);
 
         EXPECT_EQ(t.form.Liste2[0], " 218");
-        EXPECT_EQ(t.form.Bild6.top, 720);
-        expectNothingSelected(t.form);
+        EXPECT_EQ(t.form.Bild6.top, trainer::kGapPanelShown);
+        expectNothingSelected(t);
         // A key now does nothing: there is nothing to judge it against.
         const auto boxes = t.f.dialogs.boxes.size();
         t.form.Form_KeyDown('1');
@@ -333,9 +324,9 @@ TEST(GapGenerator, LueckeWhileHalfSolvedDiscardsSilently) {
     EXPECT_TRUE(t.f.dialogs.boxes.empty());
     EXPECT_EQ(t.form.Liste2[0], " 218");
     EXPECT_EQ(blankDigitCells(t.form), (std::set<int>{2, 4, 6}));
-    EXPECT_EQ(t.form.Bild1.top, 4920);
+    EXPECT_EQ(t.form.Bild1.top, trainer::kRocketStart);
     EXPECT_EQ(t.points(), 1);
-    expectNothingSelected(t.form);
+    expectNothingSelected(t);
 }
 
 TEST(GapGenerator, DashButtonsParkThePanelAndGoBackToSubtractions) {
@@ -348,10 +339,11 @@ TEST(GapGenerator, DashButtonsParkThePanelAndGoBackToSubtractions) {
         t.f.random.values = {0, 0, 0, 0, 0, 0, FakeRandom::pick(9, 5, 5), 0, 0};
         two ? t.form.Befehl20_Click() : t.form.Befehl21_Click();
 
-        EXPECT_EQ(t.form.Bild6.top, 6000);
-        EXPECT_EQ(t.form.Bezeichnung20.left, two ? 8040 : 3600);
+        EXPECT_EQ(t.form.Bild6.top, trainer::kGapPanelParked);
+        EXPECT_EQ(t.form.Bezeichnung20.left,
+                  two ? trainer::kHeaderTwoSubtrahends : trainer::kHeaderOneSubtrahend);
         EXPECT_EQ(t.form.Liste1.size(), 3u);
-        expectNothingSelected(t.form);
+        expectNothingSelected(t);
     }
 }
 
@@ -363,14 +355,13 @@ TEST(GapChecking, ClickSelectsABlankCellWithItsStoredDigit) {
     struct Case {
         int pattern, cell;
         const char* expected;
-        const char* code;
         int left, top;
     };
     const Case cases[] = {
-        {1, 1, "8", "11", 3840, 2640}, {1, 5, "4", "15", 3240, 1320}, {1, 12, "5", "22", 2640, 600},
-        {2, 4, "9", "14", 3840, 1320}, {2, 2, "1", "12", 3240, 2640}, {2, 6, "3", "16", 2640, 1320},
-        {3, 3, "2", "13", 2640, 2640}, {3, 11, "6", "21", 3240, 600}, {3, 7, "1", "17", 3240, 2040},
-        {3, 8, "0", "18", 2640, 2040},
+        {1, 1, "8", 3840, 2640}, {1, 5, "4", 3240, 1320}, {1, 12, "5", 2640, 600},
+        {2, 4, "9", 3840, 1320}, {2, 2, "1", 3240, 2640}, {2, 6, "3", 2640, 1320},
+        {3, 3, "2", 2640, 2640}, {3, 11, "6", 3240, 600}, {3, 7, "1", 3240, 2040},
+        {3, 8, "0", 2640, 2040},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("luecke" + std::to_string(c.cell));
@@ -380,11 +371,11 @@ TEST(GapChecking, ClickSelectsABlankCellWithItsStoredDigit) {
         EXPECT_EQ(t.form.ltasten.left, c.left);
         EXPECT_EQ(t.form.ltasten.top, c.top);
         EXPECT_EQ(t.form.tastenzahl, c.expected);
-        EXPECT_EQ(t.form.tastenwert, c.code);
+        EXPECT_EQ(t.form.tastenwert, Trainer::gapCode(c.cell));
 
         // The right key writes that digit into that cell.
         t.form.Form_KeyDown('0' + std::stoi(c.expected));
-        EXPECT_EQ(t.cell(c.cell).caption, c.expected);
+        EXPECT_EQ(t.gapCell(c.cell).caption, c.expected);
         EXPECT_EQ(t.points(), 1);
         EXPECT_TRUE(t.f.dialogs.boxes.empty());
     }
@@ -400,7 +391,7 @@ TEST(GapChecking, ClickOnAShownDigitOrFilledCarryDoesNothing) {
         EXPECT_EQ(t.form.ltasten.left, 3840) << "luecke" << n;
         EXPECT_EQ(t.form.ltasten.top, 2640) << "luecke" << n;
         EXPECT_EQ(t.form.tastenzahl, "8") << "luecke" << n;
-        EXPECT_EQ(t.form.tastenwert, "11") << "luecke" << n;
+        EXPECT_EQ(t.form.tastenwert, Trainer::gapCode(1)) << "luecke" << n;
     }
 }
 
@@ -423,25 +414,25 @@ TEST(GapChecking, WrongDropStandsInTheCellWhileTheErrorBoxIsOpenThenTheCellIsBla
         t.form.luecke_Click(12);
         std::vector<std::string> whileOpen;
         t.f.dialogs.whileOpen = [&](const rt::MessageBox&) {
-            whileOpen.push_back(t.cell(c.cell).caption);
+            whileOpen.push_back(t.gapCell(c.cell).caption);
             whileOpen.push_back(t.form.Bezeichnung15);
         };
         t.drop(c.cell, c.dropped);
 
         EXPECT_EQ(t.f.dialogs.boxes, std::vector{fakes::okBox(kWrong, "Fehler")});
         EXPECT_EQ(whileOpen, (std::vector<std::string>{std::to_string(c.dropped), ""}));
-        EXPECT_EQ(t.cell(c.cell).caption, c.blank);
+        EXPECT_EQ(t.gapCell(c.cell).caption, c.blank);
         EXPECT_EQ(t.errors(), 1);
         EXPECT_EQ(t.form.Bezeichnung23.caption, "1");
         EXPECT_EQ(t.points(), 0);
         // A direct drop leaves the selection alone.
-        EXPECT_EQ(t.form.tastenwert, "22");
+        EXPECT_EQ(t.form.tastenwert, Trainer::gapCode(12));
 
         // The emptied cell can now be selected.
         t.form.luecke_Click(c.cell);
-        EXPECT_EQ(t.form.tastenwert, std::to_string(10 + c.cell));
-        EXPECT_EQ(t.form.ltasten.left, t.cell(c.cell).left);
-        EXPECT_EQ(t.form.ltasten.top, t.cell(c.cell).top);
+        EXPECT_EQ(t.form.tastenwert, Trainer::gapCode(c.cell));
+        EXPECT_EQ(t.form.ltasten.left, t.gapCell(c.cell).left);
+        EXPECT_EQ(t.form.ltasten.top, t.gapCell(c.cell).top);
     }
 }
 
@@ -449,7 +440,7 @@ TEST(GapChecking, ShownDigitEmptiedByAWrongDropIsThenNeeded) {
     Trainer t;
     startExample(t);
     t.drop(2, 9);  // luecke2 showed the 5
-    ASSERT_EQ(t.cell(2).caption, "");
+    ASSERT_EQ(t.gapCell(2).caption, "");
     t.drop(1, 8);
     t.drop(5, 1);
     t.drop(12, 7);
@@ -469,7 +460,7 @@ TEST(GapChecking, SameRightDigitDroppedTwiceEarnsTwoPoints) {
     t.drop(3, 3);  // a shown digit, dropped on again
     EXPECT_EQ(t.points(), 3);
     EXPECT_EQ(t.form.Bezeichnung22.caption, "3");
-    EXPECT_EQ(t.cell(1).caption, "8");
+    EXPECT_EQ(t.gapCell(1).caption, "8");
     EXPECT_TRUE(t.f.dialogs.boxes.empty());
 }
 
@@ -481,16 +472,16 @@ TEST(GapChecking, DigitOnTheMarkerIsJudgedAgainstTheSelectedCell) {
     t.form.ltasten_DragDrop(t.digit(7));
     EXPECT_EQ(t.f.dialogs.count("Fehler"), 1);
     EXPECT_EQ(t.errors(), 1);
-    EXPECT_EQ(t.cell(5).caption, "");
+    EXPECT_EQ(t.gapCell(5).caption, "");
     EXPECT_EQ(t.form.ltasten.left, 3240);
     EXPECT_EQ(t.form.ltasten.top, 1320);
     EXPECT_EQ(t.form.tastenzahl, "1");
 
     t.form.ltasten_DragDrop(t.digit(1));
-    EXPECT_EQ(t.cell(5).caption, "1");
+    EXPECT_EQ(t.gapCell(5).caption, "1");
     EXPECT_EQ(t.points(), 1);
     EXPECT_EQ(t.f.dialogs.boxes.size(), 1u);
-    expectNothingSelected(t.form);
+    expectNothingSelected(t);
 }
 
 TEST(GapChecking, KeysFillTheSelectedGapOnlyWithTheMainKeyboardDigit) {
@@ -509,24 +500,24 @@ TEST(GapChecking, KeysFillTheSelectedGapOnlyWithTheMainKeyboardDigit) {
         startExample(t);
         t.form.Form_KeyDown(56);  // nothing selected yet: no effect
         ASSERT_TRUE(t.f.dialogs.boxes.empty());
-        ASSERT_EQ(t.cell(1).caption, "");
+        ASSERT_EQ(t.gapCell(1).caption, "");
 
         t.form.luecke_Click(1);  // expects the 8
         t.form.Form_KeyDown(c.code);
         if (c.right) {
-            EXPECT_EQ(t.cell(1).caption, "8");
+            EXPECT_EQ(t.gapCell(1).caption, "8");
             EXPECT_EQ(t.points(), 1);
             EXPECT_TRUE(t.f.dialogs.boxes.empty());
-            expectNothingSelected(t.form);
+            expectNothingSelected(t);
         } else {
-            EXPECT_EQ(t.cell(1).caption, "");
+            EXPECT_EQ(t.gapCell(1).caption, "");
             EXPECT_EQ(t.points(), 0);
             EXPECT_EQ(t.errors(), 1);
             EXPECT_EQ(t.f.dialogs.count("Fehler"), 1);
             EXPECT_EQ(t.form.ltasten.left, 3840);
             EXPECT_EQ(t.form.ltasten.top, 2640);
             EXPECT_EQ(t.form.tastenzahl, "8");
-            EXPECT_EQ(t.form.tastenwert, "11");
+            EXPECT_EQ(t.form.tastenwert, Trainer::gapCode(1));
         }
         // The board under the panel is never written.
         EXPECT_EQ(t.form.Bezeichnung11.caption, "");
@@ -543,7 +534,7 @@ TEST(GapChecking, SolvedExerciseBringsOneMessageThenOneRocketStepThenThreeNewGap
     };
     std::vector<Seen> seen;
     t.f.dialogs.whileOpen = [&](const rt::MessageBox&) {
-        seen.push_back({t.form.Bild1.top, t.form.Liste2[0], t.cell(12).caption,
+        seen.push_back({t.form.Bild1.top, t.form.Liste2[0], t.gapCell(12).caption,
                         t.form.Bezeichnung16, std::to_string(t.form.ltasten.left)});
     };
 
@@ -562,18 +553,18 @@ TEST(GapChecking, SolvedExerciseBringsOneMessageThenOneRocketStepThenThreeNewGap
     EXPECT_EQ(t.f.dialogs.boxes, std::vector{fakes::okBox(kSolved, "Lückenaufgabe")});
     // While the message is open the solved exercise stands, the rocket has not moved.
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].rocket, 4920);
+    EXPECT_EQ(seen[0].rocket, trainer::kRocketStart);
     EXPECT_EQ(seen[0].difference, " 358");
     EXPECT_EQ(seen[0].lastGap, "7");
     EXPECT_EQ(seen[0].points, "3");
-    EXPECT_EQ(seen[0].marker, "6600");
+    EXPECT_EQ(seen[0].marker, std::to_string(trainer::kPanelMarkerParkedLeft));
 
     EXPECT_EQ(t.form.Bild1.top, 4680);
     EXPECT_EQ(t.f.random.reseeds, 2);
     EXPECT_EQ(t.form.Liste2, (std::vector<std::string>{" 218", " 349", "001 ", " 567"}));
     EXPECT_EQ(blankDigitCells(t.form), (std::set<int>{2, 4, 6}));
-    EXPECT_EQ(t.cell(7).caption, " ");
-    EXPECT_EQ(t.form.Bild6.top, 720);
+    EXPECT_EQ(t.gapCell(7).caption, " ");
+    EXPECT_EQ(t.form.Bild6.top, trainer::kGapPanelShown);
     EXPECT_EQ(t.points(), 3);
     EXPECT_EQ(t.errors(), 0);
 }

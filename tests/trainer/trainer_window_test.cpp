@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "runtime/control_list_check.h"
 #include "trainer_fixture.h"
 
 namespace {
@@ -22,13 +23,20 @@ TEST_F(TrainerWindow, StartsInTheOneSubtrahendLayoutWithNothingOnTheBoard) {
     EXPECT_FALSE(form.Bezeichnung26.visible);
     EXPECT_FALSE(form.Bezeichnung28.visible);
     EXPECT_TRUE(form.Liste1.empty());
-    EXPECT_EQ(form.tasten.left, 10800);
-    EXPECT_EQ(form.tasten.top, 6000);
+    EXPECT_TRUE(boardMarkerParked());
+    EXPECT_TRUE(panelMarkerParked());
     for (int d = 0; d <= 9; ++d) {
         EXPECT_EQ(digit(d).caption, std::to_string(d));
         EXPECT_EQ(digit(d).left, 960 + 600 * d);
         EXPECT_TRUE(digit(d).dragOnPress);
     }
+}
+
+TEST(TrainerControls, EveryDeclaredControlIsInTheControlList) {
+    fakes::Fakes f;
+    rt::ControlCensus census;
+    const trainer::Form2 form(f.services);
+    control_check::expectEveryDeclaredControlListed(form, sizeof form, census);
 }
 
 TEST_F(TrainerWindow, KeepsEveryHiddenFieldOutOfSight) {

@@ -167,9 +167,10 @@ void ControlView::sync() {
 QWidget* ControlView::make() {
     QWidget* parent = window_.parentFor(control_);
     rt::Control& c = control_;
-    auto takesDrops = [&c] { return static_cast<bool>(c.onDragDrop); };
+    auto takesDrops = [this, &c] { return live() && static_cast<bool>(c.onDragDrop); };
     auto dropped = [this](const ControlRef& source) {
-        renderer_.deferDrop(window_, control_, source);
+        if (live())
+            renderer_.deferDrop(window_, control_, source);
     };
     switch (c.kind) {
         case rt::Kind::Label: {
@@ -190,7 +191,9 @@ QWidget* ControlView::make() {
             auto* button = new CommandButtonWidget(parent);
             button->takesDrops = takesDrops;
             button->dropped = dropped;
-            button->dragData = [this] {
+            button->dragData = [this]() -> std::unique_ptr<QMimeData> {
+                if (!live())
+                    return nullptr;
                 return makeControlMimeData({window_.form().name, control_.name});
             };
             QObject::connect(button, &QPushButton::clicked, [this] { click(); });
@@ -212,7 +215,13 @@ QWidget* ControlView::make() {
             check->setAcceptDrops(true);
             check->setAutoFillBackground(true);
             QObject::connect(check, &QCheckBox::clicked, [this](bool ticked) {
-                static_cast<rt::CheckBox&>(control_).value = ticked ? 1 : 0;
+                if (!live())
+                    return;
+                // The box shows the user's change already; what was last shown follows it,
+                // so that the program setting the old value back is drawn.
+                const int value = ticked ? 1 : 0;
+                static_cast<rt::CheckBox&>(control_).value = value;
+                applied_.value = value;
                 click();
             });
             return check;
@@ -225,13 +234,18 @@ QWidget* ControlView::make() {
             bar->setAcceptDrops(true);
             auto& data = static_cast<rt::ScrollBar&>(control_);
             QObject::connect(bar, &QScrollBar::valueChanged, [this, bar, &data](int value) {
+                if (!live())
+                    return;
                 data.value = value;
+                applied_.value = value;
                 // While the thumb is dragged the bar scrolls; it changes when let go.
                 auto handler = bar->isSliderDown() ? data.onScroll : data.onChange;
                 if (handler)
                     renderer_.dispatch(handler);
             });
             QObject::connect(bar, &QScrollBar::sliderReleased, [this, &data] {
+                if (!live())
+                    return;
                 if (auto handler = data.onChange)
                     renderer_.dispatch(handler);
             });
@@ -375,14 +389,25 @@ void ControlView::applyTimer(const ControlLook& look, bool first) {
     }
 }
 
+void ControlView::retire() {
+    if (timer_)
+        timer_->stop();
+}
+
+bool ControlView::live() const {
+    return !window_.retired();
+}
+
 void ControlView::click() {
+    if (!live())
+        return;
     if (auto handler = control_.onClick)
         renderer_.dispatch(handler);
 }
 
 void ControlView::tick() {
     // A modal box holds the program: its window must not change underneath it.
-    if (QApplication::activeModalWidget())
+    if (QApplication::activeModalWidget() || !live())
         return;
     if (auto handler = static_cast<rt::Timer&>(control_).onTimer)
         renderer_.dispatch(handler);

@@ -66,12 +66,15 @@ class ControlView {
     // windowed controls, otherwise in the form's order.
     std::pair<bool, int> stackRank() const { return {control_.isWindowed(), index_}; }
     void setIndex(int index) { index_ = index; }
+    // The window is retiring: no tick, click or drop reaches the control any more.
+    void retire();
 
   private:
     ControlLook read() const;
     QWidget* make();
     void apply(const ControlLook& look, bool first);
     void applyTimer(const ControlLook& look, bool first);
+    bool live() const;
     void click();
     void tick();
 

@@ -186,12 +186,13 @@ void CommandButtonWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CommandButtonWidget::startDrag(QPoint hotSpot) {
-    if (!dragData)
+    std::unique_ptr<QMimeData> data = dragData ? dragData() : nullptr;
+    if (!data)
         return;
     QPointer<CommandButtonWidget> self(this);
     setDown(true);
     auto* drag = new QDrag(this);
-    drag->setMimeData(dragData().release());
+    drag->setMimeData(data.release());
     drag->setPixmap(grab());
     drag->setHotSpot(hotSpot);
     drag->exec(Qt::MoveAction);

@@ -139,6 +139,7 @@ class CommandButtonWidget : public DropTarget<QPushButton> {
     explicit CommandButtonWidget(QWidget* parent);
     void setDragOnPress(bool on);
     bool dragOnPress() const { return dragOnPress_; }
+    // What a drag from this button carries; null starts no drag.
     std::function<std::unique_ptr<QMimeData>()> dragData;
 
   protected:

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "runtime/qt/form_window.h"
@@ -24,7 +25,7 @@ class KeyPreview : public QObject {
             return false;
         auto* widget = static_cast<QWidget*>(watched);
         auto* window = dynamic_cast<FormWindow*>(widget->window());
-        if (!window || renderer_.windowOf(window->form()) != window)
+        if (!window || window->retired() || renderer_.windowOf(window->form()) != window)
             return false;
         // A key the focused control passes on reaches its parents too; the form
         // sees it once, on its first delivery.
@@ -52,6 +53,7 @@ FormRenderer::FormRenderer() : keyPreview_(std::make_unique<KeyPreview>(*this)) 
 FormRenderer::~FormRenderer() {
     qApp->removeEventFilter(keyPreview_.get());
     for (FormWindow* window : windows_) delete window;
+    for (const QPointer<FormWindow>& window : retired_) delete window.data();
 }
 
 FormWindow& FormRenderer::load(rt::Form& form) {
@@ -131,7 +133,10 @@ void FormRenderer::windowActivated(FormWindow& window) {
     // Back from a message box or from another program: the same form is still
     // the program's active one, and nothing happens. An unloaded window that is
     // only waiting to be deleted activates nothing either.
-    if (activeForm_ == &window.form() || !owns(&window))
+    if (!owns(&window))
+        return;
+    frameOf(window);
+    if (activeForm_ == &window.form())
         return;
     activate(window.form());
 }
@@ -182,14 +187,37 @@ QWidget* FormRenderer::widgetOf(const rt::Control& control) const {
     return nullptr;
 }
 
+QMargins FormRenderer::frameOf(FormWindow& window) {
+    if (window.isVisible()) {
+        const QRect outer = window.frameGeometry();
+        const QRect inner = window.geometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        if (!frame.isNull())
+            knownFrame_ = frame;
+        return frame;
+    }
+    // Made now rather than on its first show, so that the window system can
+    // tell the frame it will have.
+    window.winId();
+    const QMargins frame =
+        window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
+    return frame.isNull() ? knownFrame_ : frame;
+}
+
 void FormRenderer::destroy(FormWindow& window) {
     windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
-    if (activeForm_ == &window.form())
+    rt::Form& form = window.form();
+    if (activeForm_ == &form)
         activeForm_ = nullptr;
-    window.hide();
+    window.retire();
+    retired_.erase(std::remove_if(retired_.begin(), retired_.end(),
+                                  [](const QPointer<FormWindow>& gone) { return gone.isNull(); }),
+                   retired_.end());
+    retired_.emplace_back(&window);
     // Not at once: the window may be inside one of its own event handlers.
     window.deleteLater();
-    if (auto forget = window.form().whenUnloaded)
+    if (auto forget = form.whenUnloaded)
         forget();
 }
 

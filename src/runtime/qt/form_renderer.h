@@ -4,7 +4,9 @@
 // opens, it brings every window in step with its form's data.
 
 #include <QCloseEvent>
+#include <QMargins>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -54,14 +56,24 @@ class FormRenderer {
     const rt::Control* findControl(const ControlRef& ref) const;
     // The widget showing a control of any loaded form, or null.
     QWidget* widgetOf(const rt::Control& control) const;
+    // The frame the window system puts around a window, also before its first
+    // show, so that a form placing itself on its first activation counts it.
+    QMargins frameOf(FormWindow& window);
 
   private:
     void activate(rt::Form& form);
     void destroy(FormWindow& window);
     bool owns(const FormWindow* window) const;
 
+    // The renderer owns every window until it is really gone: the loaded ones,
+    // and the unloaded ones still waiting for their deletion (which go with the
+    // renderer if the event loop never came round to them).
     std::vector<FormWindow*> windows_;
+    std::vector<QPointer<FormWindow>> retired_;
     const rt::Form* activeForm_ = nullptr;
+    // The last frame a shown window had: the best guess for a window whose frame
+    // the window system will only tell once it is shown.
+    QMargins knownFrame_;
     std::unique_ptr<QObject> keyPreview_;
 };
 

@@ -32,12 +32,12 @@ Qt::WindowFlags flagsFor(rt::BorderStyle border) {
 }  // namespace
 
 FormWindow::FormWindow(rt::Form& form, FormRenderer& renderer)
-    : QWidget(nullptr, flagsFor(form.borderStyle)), form_(form), renderer_(renderer) {
+    : QWidget(nullptr, flagsFor(form.borderStyle)), form_(&form), renderer_(&renderer) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    std::vector<rt::Control*> controls = form_.controls();
+    std::vector<rt::Control*> controls = form.controls();
     for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
-        auto view = std::make_unique<ControlView>(*controls[i], *this, renderer_);
+        auto view = std::make_unique<ControlView>(*controls[i], *this, renderer);
         view->setIndex(i);
         viewByControl_[controls[i]] = view.get();
         views_.push_back(std::move(view));
@@ -47,20 +47,31 @@ FormWindow::FormWindow(rt::Form& form, FormRenderer& renderer)
     });
     canvas_ = std::make_unique<QtCanvas>(*this);
     // Ready before the form's load, which may already draw.
-    resizeSurface(QSize(twipsToPixels(form_.width), twipsToPixels(form_.height)));
+    resizeSurface(QSize(twipsToPixels(form.width), twipsToPixels(form.height)));
 }
 
 FormWindow::~FormWindow() = default;
 
+void FormWindow::retire() {
+    hide();
+    setEnabled(false);
+    for (const auto& view : views_) view->retire();
+    form_ = nullptr;
+    renderer_ = nullptr;
+}
+
 void FormWindow::sync() {
+    if (retired())
+        return;
     applyForm(!synced_);
     synced_ = true;
     for (const auto& view : views_) view->sync();
 }
 
 void FormWindow::applyForm(bool first) {
-    const FormLook look{form_.caption, form_.left,      form_.top,  form_.width,
-                        form_.height,  form_.backColor, form_.icon, form_.borderStyle};
+    const rt::Form& f = *form_;
+    const FormLook look{f.caption, f.left,      f.top,  f.width,
+                        f.height,  f.backColor, f.icon, f.borderStyle};
     auto changed = [&](auto member) { return first || applied_.*member != look.*member; };
 
     if (changed(&FormLook::caption))
@@ -116,9 +127,8 @@ QWidget* FormWindow::parentFor(const rt::Control& control) const {
 }
 
 QRect FormWindow::areaOf(const rt::Control* container) const {
-    if (!container) {
-        return QRect(0, 0, twipsToPixels(form_.width), twipsToPixels(form_.height));
-    }
+    if (!container)
+        return QRect(0, 0, twipsToPixels(form_->width), twipsToPixels(form_->height));
     return QRect(0, 0, twipsToPixels(container->width), twipsToPixels(container->height));
 }
 
@@ -145,32 +155,40 @@ void FormWindow::placeInStack(const ControlView& view) {
 
 bool FormWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        renderer_.windowActivated(*this);
+    if (event->type() == QEvent::WindowActivate && renderer_)
+        renderer_->windowActivated(*this);
     return handled;
 }
 
 void FormWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(form_.backColor));
+    painter.fillRect(event->rect(),
+                     form_ ? toQColor(form_->backColor) : palette().window().color());
     painter.drawImage(QPointF(0, 0), surface_);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-    renderer_.closeRequested(*this, event);
+    if (renderer_) {
+        renderer_->closeRequested(*this, event);
+    } else {
+        event->accept();
+    }
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    if (retired())
+        return;
     // The child may drag the window away; the form's position follows, but a
     // position written by the form keeps its exact twips.
+    rt::Form& f = *form_;
     const QPoint at = pos();
-    if (at.x() != twipsToPixels(form_.left))
-        form_.left = pixelsToTwips(at.x());
-    if (at.y() != twipsToPixels(form_.top))
-        form_.top = pixelsToTwips(at.y());
-    applied_.left = form_.left;
-    applied_.top = form_.top;
+    if (at.x() != twipsToPixels(f.left))
+        f.left = pixelsToTwips(at.x());
+    if (at.y() != twipsToPixels(f.top))
+        f.top = pixelsToTwips(at.y());
+    applied_.left = f.left;
+    applied_.top = f.top;
 }
 
 }  // namespace rtqt

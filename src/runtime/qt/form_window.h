@@ -23,7 +23,13 @@ class FormWindow : public QWidget {
     FormWindow(rt::Form& form, FormRenderer& renderer);
     ~FormWindow() override;
 
-    rt::Form& form() const { return form_; }
+    // Only while the window is not retired.
+    rt::Form& form() const { return *form_; }
+    // After an unload that was not cancelled the window only waits for its
+    // deletion: hidden and deaf, it touches neither its form, which its owner may
+    // delete from now on, nor the renderer.
+    void retire();
+    bool retired() const { return form_ == nullptr; }
     // Applies whatever changed in the form and its controls since the last sync.
     void sync();
 
@@ -60,8 +66,8 @@ class FormWindow : public QWidget {
     void applyForm(bool first);
     void resizeSurface(QSize size);
 
-    rt::Form& form_;
-    FormRenderer& renderer_;
+    rt::Form* form_;
+    FormRenderer* renderer_;
     // Picture boxes before the controls they contain.
     std::vector<std::unique_ptr<ControlView>> views_;
     std::unordered_map<const rt::Control*, ControlView*> viewByControl_;

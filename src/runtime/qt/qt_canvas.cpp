@@ -14,6 +14,8 @@ void QtCanvas::cls() {
 }
 
 void QtCanvas::printAt(double x, double y, const std::string& text) {
+    if (window_.retired())
+        return;
     rt::Font font = window_.form().font;
     if (size_ > 0)
         font.size = size_;

@@ -28,13 +28,19 @@ int QtWindows::screenHeight() const {
 }
 
 int QtWindows::outerWidth(const rt::Form& form) const {
-    const FormWindow* window = renderer_.windowOf(form);
-    return window ? pixelsToTwips(window->frameGeometry().width()) : form.width;
+    FormWindow* window = renderer_.windowOf(form);
+    if (!window)
+        return form.width;
+    const QMargins frame = renderer_.frameOf(*window);
+    return pixelsToTwips(window->width() + frame.left() + frame.right());
 }
 
 int QtWindows::outerHeight(const rt::Form& form) const {
-    const FormWindow* window = renderer_.windowOf(form);
-    return window ? pixelsToTwips(window->frameGeometry().height()) : form.height;
+    FormWindow* window = renderer_.windowOf(form);
+    if (!window)
+        return form.height;
+    const QMargins frame = renderer_.frameOf(*window);
+    return pixelsToTwips(window->height() + frame.top() + frame.bottom());
 }
 
 void QtWindows::show(rt::Form& form) {
