@@ -30,7 +30,7 @@ class FormSlot {
 
   private:
     // The unloaded window's data stays alive until the next unload, since the
-    // toolkit may still hold its window for a moment after the unload.
+    // unload may come from one of the window's own handlers, still running.
     void discard() { retired_ = std::move(form_); }
 
     std::function<std::unique_ptr<F>()> make_;
