@@ -1,7 +1,7 @@
 #pragma once
-// What a dragged digit button carries: a private MIME type naming the source
+// What a dragged command button carries: a private MIME type naming the source
 // control, valid only inside this run of the program, so text, files or a drag
-// from a second copy of the program are never taken for a digit.
+// from a second copy of the program are never taken for a control.
 
 #include <QMimeData>
 #include <memory>

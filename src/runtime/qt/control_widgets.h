@@ -132,8 +132,8 @@ class LineWidget : public QWidget {
 };
 
 // A command button never takes the keyboard focus, so the space bar reaches the
-// window instead of clicking it. A digit button starts a drag as soon as it is
-// pressed and then never raises a click.
+// window instead of clicking it. A button that drags on press starts a drag as
+// soon as it is pressed and then never raises a click.
 class CommandButtonWidget : public DropTarget<QPushButton> {
   public:
     explicit CommandButtonWidget(QWidget* parent);

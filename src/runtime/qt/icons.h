@@ -10,7 +10,7 @@
 
 namespace rtqt {
 
-// The resource path of an icon name ("rocket" -> ":/icons/rocket.svg").
+// The resource path of an icon name ("window" -> ":/icons/window.svg").
 QString iconPath(const std::string& name);
 // A 32 x 32 picture at the given device pixel ratio; null for an unknown name.
 QPixmap iconPixmap(const std::string& name, qreal devicePixelRatio);

@@ -29,7 +29,7 @@ QString withLineBreaks(const std::string& text);
 
 // The families that stand in for the original fonts, best first.
 QStringList familiesFor(const std::string& fontName);
-// Sized in pixels so that a 24 pt digit fits its 33-pixel cell whatever dpi the
+// Sized in pixels so that text sized for a control fits it whatever dpi the
 // screen reports.
 QFont toQFont(const rt::Font& font);
 

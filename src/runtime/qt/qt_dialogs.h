@@ -28,7 +28,7 @@ class QtDialogs final : public rt::Dialogs {
 // buttons set, line breaks for carriage returns.
 std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* parent);
 // Where a box of the given size goes so that it leaves the window behind it in
-// view (a wrong digit stands in its cell while the box is open): just below the
+// view (what a handler wrote before the box stays visible): just below the
 // window, centred under it, when the screen has room there; otherwise nowhere
 // particular, and Qt centres it.
 std::optional<QPoint> placeBelow(const QRect& window, const QSize& box, const QRect& screen);

@@ -69,7 +69,7 @@ rt::Canvas& QtWindows::canvas(rt::Form& form) {
 void QtWindows::quit() {
     renderer_.hideAll();
     // Not quit(): that asks every window to close first, and a window that
-    // refuses (the trainer asks before it closes) would keep the program alive.
+    // refuses (one that asks before it closes) would keep the program alive.
     QCoreApplication::exit(0);
 }
 
