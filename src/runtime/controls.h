@@ -185,6 +185,7 @@ struct Shape : Control {
         : Control(Kind::Shape, std::move(n), l, t, w, h) {}
     Colour fillColor = 0x000000;
     Colour borderColor = 0x000000;
+    int borderWidth = 1;  // pixels
     bool filled = true;
 };
 

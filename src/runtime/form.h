@@ -12,7 +12,8 @@
 
 namespace rt {
 
-enum class BorderStyle { Fixed, Sizable };
+// Dialog: fixed like Fixed, with neither a minimise nor a maximise box.
+enum class BorderStyle { Fixed, Sizable, Dialog };
 
 class Form {
   public:

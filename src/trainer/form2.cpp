@@ -53,6 +53,9 @@ Form2::Form2(rt::Services& services) : rt::Form("Form2", 7845, 5685), services_(
     }
     ltasten.onClick = [this] { ltasten_Click(); };
     ltasten.onDragDrop = [this](const rt::Control& s) { ltasten_DragDrop(s); };
+
+    Bezeichnung26.onClick = [this] { Bezeichnung26_Click(); };
+    Bezeichnung28.onClick = [this] { Bezeichnung28_Click(); };
 }
 
 void Form2::Form_Activate() {

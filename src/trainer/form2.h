@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "games/form4.h"
+#include "games/memo.h"
+#include "games/modul1.h"
 #include "runtime/form.h"
+#include "runtime/form_slot.h"
 #include "runtime/make_controls.h"
 #include "runtime/services.h"
 
@@ -87,6 +91,11 @@ class Form2 : public rt::Form {
     void punkt();
     void aufstieg();
     void aufgabeGeloest(const std::string& title);
+
+    // --- the reward games (rewards.cpp) ---
+    void Bezeichnung26_Click();  // first reward: the catching game
+    void fangspielstarten();
+    void Bezeichnung28_Click();  // second reward: the memory game
 
     // --- gap exercises (gap_panel.cpp) ---
     void Befehl13_Click();  // "Lücke"
@@ -196,6 +205,13 @@ class Form2 : public rt::Form {
     std::string tastenwert;           // code of the selected cell; "" none
     std::string Bezeichnung15;        // errors; "" reads 0
     std::string Bezeichnung16;        // points; "" reads 0
+
+    // --- the games, made on first use and only hidden when left ---
+    games::Modul1 modul1;
+    rt::FormSlot<games::Form4> Form4{
+        [this] { return std::make_unique<games::Form4>(services_, *this, modul1); }};
+    rt::FormSlot<games::Memo> memo{
+        [this] { return std::make_unique<games::Memo>(services_, *this, modul1); }};
 
     std::array<rt::Label*, 13> luecken() {
         return {&luecke1, &luecke2, &luecke3,  &luecke4,  &luecke5,  &luecke6, &luecke7,

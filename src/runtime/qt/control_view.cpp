@@ -119,6 +119,7 @@ ControlLook ControlView::read() const {
             look.fill = shape.fillColor;
             look.border = shape.borderColor;
             look.filled = shape.filled;
+            look.lineWidth = shape.borderWidth;
             break;
         }
         case rt::Kind::Line: {
@@ -356,9 +357,9 @@ void ControlView::apply(const ControlLook& look, bool first) {
         }
         case rt::Kind::Shape: {
             if (changed(&ControlLook::fill) || changed(&ControlLook::border) ||
-                changed(&ControlLook::filled)) {
+                changed(&ControlLook::filled) || changed(&ControlLook::lineWidth)) {
                 static_cast<ShapeWidget*>(w)->setLook(toQColor(look.fill), toQColor(look.border),
-                                                      look.filled);
+                                                      look.filled, look.lineWidth);
             }
             break;
         }

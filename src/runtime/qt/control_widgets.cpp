@@ -93,10 +93,11 @@ ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ShapeWidget::setLook(const QColor& fill, const QColor& border, bool filled) {
+void ShapeWidget::setLook(const QColor& fill, const QColor& border, bool filled, int width) {
     fill_ = fill;
     border_ = border;
     filled_ = filled;
+    width_ = std::max(1, width);
     update();
 }
 
@@ -104,8 +105,10 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (filled_)
         painter.fillRect(rect(), fill_);
-    painter.setPen(border_);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    for (int i = 0; i < width_; ++i) {
+        painter.setPen(border_);
+        painter.drawRect(rect().adjusted(i, i, -1 - i, -1 - i));
+    }
 }
 
 LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {

@@ -105,7 +105,8 @@ class PictureBoxWidget : public Clickable<QWidget> {
 class ShapeWidget : public QWidget {
   public:
     explicit ShapeWidget(QWidget* parent);
-    void setLook(const QColor& fill, const QColor& border, bool filled);
+    // The border lies inside the shape's box, width pixels wide.
+    void setLook(const QColor& fill, const QColor& border, bool filled, int width);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -113,6 +114,7 @@ class ShapeWidget : public QWidget {
   private:
     QColor fill_, border_;
     bool filled_ = true;
+    int width_ = 1;
 };
 
 class LineWidget : public QWidget {
