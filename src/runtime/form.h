@@ -12,7 +12,8 @@
 
 namespace rt {
 
-enum class BorderStyle { Fixed, Sizable };
+// FixedDialog: a fixed border with a close box only, no minimise or maximise.
+enum class BorderStyle { Fixed, Sizable, FixedDialog };
 
 class Form {
   public:

@@ -22,8 +22,9 @@ int nestingDepth(const rt::Control& control) {
 
 Qt::WindowFlags flagsFor(rt::BorderStyle border) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                            Qt::WindowCloseButtonHint;
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (border != rt::BorderStyle::FixedDialog)
+        flags |= Qt::WindowMinimizeButtonHint;
     if (border == rt::BorderStyle::Sizable)
         flags |= Qt::WindowMaximizeButtonHint;
     return flags;
@@ -73,7 +74,7 @@ void FormWindow::applyForm(bool first) {
     }
     if (changed(&FormLook::width) || changed(&FormLook::height) || changed(&FormLook::border)) {
         const QSize size(twipsToPixels(look.width), twipsToPixels(look.height));
-        if (look.border == rt::BorderStyle::Fixed) {
+        if (look.border != rt::BorderStyle::Sizable) {
             setFixedSize(size);
         } else {
             setMinimumSize(0, 0);

@@ -39,16 +39,24 @@ void QtPrinter::printLine(const std::string& text) {
 }
 
 bool QtPrinter::endDoc() {
-    const std::vector<Step> steps = std::move(steps_);
+    lastDocument_ = std::move(steps_);
     steps_.clear();
+    return render(lastDocument_, outputFile_);
+}
+
+bool QtPrinter::saveAsPdf(const std::string& path) {
+    return !path.empty() && render(lastDocument_, path);
+}
+
+bool QtPrinter::render(const std::vector<Step>& steps, const std::string& pdfPath) {
     // With no printer installed Qt would quietly make a PDF without a name.
-    if (outputFile_.empty() && QPrinterInfo::availablePrinterNames().isEmpty())
+    if (pdfPath.empty() && QPrinterInfo::availablePrinterNames().isEmpty())
         return false;
 
     QPrinter printer(QPrinter::HighResolution);
-    if (!outputFile_.empty()) {
+    if (!pdfPath.empty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(toQString(outputFile_));
+        printer.setOutputFileName(toQString(pdfPath));
     }
     QPainter painter;
     if (!painter.begin(&printer))
