@@ -9,8 +9,8 @@ ZOBLABEL::ZOBLABEL(rt::Services& services) : rt::Form("ZOBLABEL", 3510, 4005), s
     borderStyle = rt::BorderStyle::FixedDialog;
 
     // The panel stands behind everything; the picture box in front of the labels.
-    addControls({&Figur1, &Bezeichnung5, &Bezeichnung6, &Bezeichnung7, &Bezeichnung1,
-                 &Bezeichnung8, &Kontroll1, &Bild1});
+    addControls({&Figur1, &Bezeichnung5, &Bezeichnung6, &Bezeichnung7, &Bezeichnung1, &Bezeichnung8,
+                 &Kontroll1, &Bild1});
 
     Bezeichnung1.onClick = [this] { Bezeichnung1_Click(); };
     Bild1.onClick = [this] { Bild1_Click(); };
@@ -51,9 +51,8 @@ rt::Label ZOBLABEL::titleLabel() {
 }
 
 rt::Label ZOBLABEL::noticeLabel() {
-    rt::Label l =
-        rt::makeLabel("Bezeichnung6", 240, 720, 3015, 975, 8.25, kWhite, kPanelBlue, "",
-                      rt::Align::Left);
+    rt::Label l = rt::makeLabel("Bezeichnung6", 240, 720, 3015, 975, 8.25, kWhite, kPanelBlue, "",
+                                rt::Align::Left);
     l.font.bold = false;
     return l;
 }
@@ -77,8 +76,8 @@ rt::CheckBox ZOBLABEL::lockSwitch() {
 }
 
 rt::Label ZOBLABEL::okayLabel() {
-    rt::Label l = rt::makeLabel("Bezeichnung1", 240, 2880, 2175, 495, 18, kWindowPink, kPanelBlue,
-                                "O k a y");
+    rt::Label l =
+        rt::makeLabel("Bezeichnung1", 240, 2880, 2175, 495, 18, kWindowPink, kPanelBlue, "O k a y");
     l.font.italic = true;
     return l;
 }

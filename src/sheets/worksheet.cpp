@@ -23,8 +23,7 @@ std::string zahlzelle(const std::string& prefix, long long number) {
 }  // namespace
 
 bool istErgebniszeile(int item) {
-    return std::find(kErgebniszeilen.begin(), kErgebniszeilen.end(), item) !=
-           kErgebniszeilen.end();
+    return std::find(kErgebniszeilen.begin(), kErgebniszeilen.end(), item) != kErgebniszeilen.end();
 }
 
 std::string rechtsbuendig4(long long number) {

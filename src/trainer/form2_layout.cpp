@@ -91,8 +91,7 @@ rt::PictureBox Form2::panelMarker() {
     return p;
 }
 
-rt::CommandButton Form2::sheetButton(std::string name, std::string caption, int left,
-                                     int width) {
+rt::CommandButton Form2::sheetButton(std::string name, std::string caption, int left, int width) {
     rt::CommandButton b =
         rt::makeButton(std::move(name), std::move(caption), left, 120, width, 495, 8.25);
     b.container = &Bild3;

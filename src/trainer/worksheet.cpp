@@ -60,8 +60,8 @@ bool Form2::druckFreigegeben() {
     // a new window's switch is ticked.
     if (!ZOBLABEL->druckGesperrt())
         return true;
-    const std::string kennwort = services_.dialogs.inputBox(
-        "Kennwort eingeben:", "Druckersperre aufheben", "Mqhxndzq");
+    const std::string kennwort =
+        services_.dialogs.inputBox("Kennwort eingeben:", "Druckersperre aufheben", "Mqhxndzq");
     // The code word is the points counter as shown, character for character.
     // Cancel gives "", which never matches. The release holds for this click only.
     return !kennwort.empty() && kennwort == Bezeichnung22.caption;
@@ -88,28 +88,29 @@ void Form2::blattDrucken(bool mitLoesungen) {
 void Form2::alsPdfAnbieten(const std::string& blatt, const std::string& dateiname) {
     // No printer took the page: it can still be kept as a file and printed later.
     const rt::Answer answer = services_.dialogs.msgBox(
-        {"Das " + blatt + " konnte nicht gedruckt werden, weil kein Drucker bereit ist.\r\r"
-         "Soll es stattdessen als PDF-Datei gespeichert werden?\r"
-         "Die Datei lässt sich später öffnen und drucken.\r\r",
+        {"Das " + blatt +
+             " konnte nicht gedruckt werden, weil kein Drucker bereit ist.\r\r"
+             "Soll es stattdessen als PDF-Datei gespeichert werden?\r"
+             "Die Datei lässt sich später öffnen und drucken.\r\r",
          "Drucken", rt::Buttons::YesNo, rt::Icon::Exclamation, false});
     if (answer == rt::Answer::No)
         return;
-    const std::string path = services_.dialogs.saveFileName(
-        blatt + " als PDF-Datei speichern", dateiname, "PDF-Dokumente (*.pdf)");
+    const std::string path = services_.dialogs.saveFileName(blatt + " als PDF-Datei speichern",
+                                                            dateiname, "PDF-Dokumente (*.pdf)");
     if (path.empty()) {
         services_.dialogs.msgBox(
             box("Das " + blatt + " wurde nicht gedruckt und nicht gespeichert.\r\r", "Drucken"));
         return;
     }
     if (!services_.printer.saveAsPdf(path)) {
-        services_.dialogs.msgBox(box("Das " + blatt + " konnte nicht gespeichert werden:\r" +
-                                         path + "\r\rEs wurde nichts gedruckt.\r\r",
+        services_.dialogs.msgBox(box("Das " + blatt + " konnte nicht gespeichert werden:\r" + path +
+                                         "\r\rEs wurde nichts gedruckt.\r\r",
                                      "Drucken", rt::Icon::Critical));
         return;
     }
-    services_.dialogs.msgBox(box("Das " + blatt + " wurde als PDF-Datei gespeichert:\r" + path +
-                                     "\r\r",
-                                 "Drucken", rt::Icon::Information));
+    services_.dialogs.msgBox(
+        box("Das " + blatt + " wurde als PDF-Datei gespeichert:\r" + path + "\r\r", "Drucken",
+            rt::Icon::Information));
 }
 
 }  // namespace trainer

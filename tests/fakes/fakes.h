@@ -30,9 +30,9 @@ inline rt::MessageBox okBox(std::string prompt, std::string title) {
 class FakeDialogs : public rt::Dialogs {
   public:
     std::vector<rt::MessageBox> boxes;
-    std::deque<rt::Answer> answers;  // empty: OK or No
-    std::deque<std::string> inputs;  // empty: "" (Cancel)
-    std::vector<std::string> presets;  // the pre-filled text of every input box
+    std::deque<rt::Answer> answers;     // empty: OK or No
+    std::deque<std::string> inputs;     // empty: "" (Cancel)
+    std::vector<std::string> presets;   // the pre-filled text of every input box
     std::deque<std::string> savePaths;  // empty: "" (Cancel)
     // Title, proposed name and file type of every save dialog.
     std::vector<std::vector<std::string>> saveDialogs;

@@ -35,14 +35,14 @@ TEST_F(InfoWindow, IsMadeWithItsControlsAndTheSwitchTicked) {
         const rt::Control* control;
         int left, top, width, height;
     };
-    for (const Place& p : {Place{&form.Bezeichnung5, 240, 240, 3015, 495},
-                           Place{&form.Bezeichnung6, 240, 720, 3015, 975},
-                           Place{&form.Bezeichnung7, 240, 1800, 3015, 495},
-                           Place{&form.Kontroll1, 240, 2400, 3135, 255},
-                           Place{&form.Bezeichnung1, 240, 2880, 2175, 495},
-                           Place{&form.Bild1, 2400, 2880, 855, 495},
-                           Place{&form.Bezeichnung8, 120, 3600, 3255, 255},
-                           Place{&form.Figur1, 120, 120, 3255, 3375}}) {
+    for (const Place& p :
+         {Place{&form.Bezeichnung5, 240, 240, 3015, 495},
+          Place{&form.Bezeichnung6, 240, 720, 3015, 975},
+          Place{&form.Bezeichnung7, 240, 1800, 3015, 495},
+          Place{&form.Kontroll1, 240, 2400, 3135, 255},
+          Place{&form.Bezeichnung1, 240, 2880, 2175, 495}, Place{&form.Bild1, 2400, 2880, 855, 495},
+          Place{&form.Bezeichnung8, 120, 3600, 3255, 255},
+          Place{&form.Figur1, 120, 120, 3255, 3375}}) {
         EXPECT_EQ(p.control->left, p.left) << p.control->name;
         EXPECT_EQ(p.control->top, p.top) << p.control->name;
         EXPECT_EQ(p.control->width, p.width) << p.control->name;

@@ -20,8 +20,8 @@ rt::MessageBox confirmation(const std::string& sheet) {
 class SheetWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        sheets_test::queueOneSubtrahend(f.random, {{347, 85}, {999, 1000}, {100, 1},
-                                                   {512, 488}, {250, 37}, {603, 999}});
+        sheets_test::queueOneSubtrahend(
+            f.random, {{347, 85}, {999, 1000}, {100, 1}, {512, 488}, {250, 37}, {603, 999}});
         form.Befehl14_Click();
         ASSERT_EQ(form.Liste5.listCount(), 37);
     }
@@ -124,17 +124,16 @@ TEST_P(PrintLock, OnlyTheCounterCaptionExactlyReleasesThePrint) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Words, PrintLock,
-    ::testing::Values(LockCase{"PrefilledWord", "0", "Mqhxndzq", false},
-                      LockCase{"RightWord", "17", "17", true},
-                      LockCase{"RightWordAtZero", "0", "0", true},
-                      LockCase{"LeadingSpace", "17", " 17", false},
-                      LockCase{"TrailingSpace", "17", "17 ", false},
-                      LockCase{"LeadingZero", "17", "017", false},
-                      LockCase{"Cancel", "0", "", false},
-                      LockCase{"AnotherNumber", "17", "18", false}),
-    [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Words, PrintLock,
+                         ::testing::Values(LockCase{"PrefilledWord", "0", "Mqhxndzq", false},
+                                           LockCase{"RightWord", "17", "17", true},
+                                           LockCase{"RightWordAtZero", "0", "0", true},
+                                           LockCase{"LeadingSpace", "17", " 17", false},
+                                           LockCase{"TrailingSpace", "17", "17 ", false},
+                                           LockCase{"LeadingZero", "17", "017", false},
+                                           LockCase{"Cancel", "0", "", false},
+                                           LockCase{"AnotherNumber", "17", "18", false}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(SheetWindow, APrintClickBeforeInfoMakesTheSwitchTickedAndAsksTheCodeWord) {
     EXPECT_FALSE(form.ZOBLABEL.exists());
@@ -245,8 +244,8 @@ TEST_F(NoPrinter, ThePageCanBeSavedAsPdfAndTheBoxSaysWhere) {
     EXPECT_NE(f.dialogs.boxes[1].prompt.find("nicht gedruckt"), std::string::npos);
     ASSERT_EQ(f.dialogs.saveDialogs.size(), 1u);
     EXPECT_EQ(f.dialogs.saveDialogs[0],
-              (std::vector<std::string>{"Lösungsblatt als PDF-Datei speichern",
-                                        "Lösungsblatt.pdf", "PDF-Dokumente (*.pdf)"}));
+              (std::vector<std::string>{"Lösungsblatt als PDF-Datei speichern", "Lösungsblatt.pdf",
+                                        "PDF-Dokumente (*.pdf)"}));
     EXPECT_EQ(f.printer.pdfFiles,
               std::vector<std::string>{"/home/lehrerin/Dokumente/Lösungsblatt.pdf"});
     EXPECT_EQ(f.printer.lastDocument.size(), 41u) << "the same page goes into the file";
@@ -267,9 +266,9 @@ TEST_F(NoPrinter, CancellingTheSaveDialogSaysNothingWasPrinted) {
     f.dialogs.answers = {Answer::Yes, Answer::Yes};
     form.Befehl17_Click();  // the save dialog answers "" (Cancel)
     EXPECT_TRUE(f.printer.pdfFiles.empty());
-    EXPECT_EQ(f.dialogs.boxes.back(),
-              fakes::okBox("Das Rechenblatt wurde nicht gedruckt und nicht gespeichert.\r\r",
-                           "Drucken"));
+    EXPECT_EQ(
+        f.dialogs.boxes.back(),
+        fakes::okBox("Das Rechenblatt wurde nicht gedruckt und nicht gespeichert.\r\r", "Drucken"));
     EXPECT_FALSE(successClaimed());
 }
 
@@ -302,8 +301,8 @@ TEST_F(SheetWindow, KopierenPutsBothSheetsOnTheClipboardWithoutTheLock) {
     std::string expected;
     for (int i = 0; i < 37; ++i) {
         const bool result = i == 3 || i == 10 || i == 17 || i == 25 || i == 33;
-        expected += (result ? std::string(" ") : form.Liste5.lines[static_cast<std::size_t>(i)]) +
-                    "\r\n";
+        expected +=
+            (result ? std::string(" ") : form.Liste5.lines[static_cast<std::size_t>(i)]) + "\r\n";
     }
     expected += "\r\n\r\n";
     for (const std::string& line : form.Liste5.lines) expected += line + "\r\n";

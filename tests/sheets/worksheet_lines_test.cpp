@@ -33,9 +33,12 @@ TEST(WorksheetLines, TheWorkedExampleIsWrittenCharacterForCharacter) {
 
 TEST(WorksheetLines, TwoSubtrahendBlocksAddBothToTheMinuend) {
     fakes::FakeRandom random;
-    sheets_test::queueTwoSubtrahends(
-        random, {{999, 999, 1000}, {100, 100, 1}, {347, 120, 85}, {500, 999, 7}, {101, 250, 999},
-                 {820, 460, 1000}});
+    sheets_test::queueTwoSubtrahends(random, {{999, 999, 1000},
+                                              {100, 100, 1},
+                                              {347, 120, 85},
+                                              {500, 999, 7},
+                                              {101, 250, 999},
+                                              {820, 460, 1000}});
     const std::vector<std::string> block = sheets::blockZweiSubtrahenden(random);
     ASSERT_EQ(block.size(), 8u);
     EXPECT_EQ(block[0], " 2998     201     552    1506    1350    2280   ");
@@ -71,8 +74,8 @@ TEST(WorksheetLines, AWholeSheetHasItsLayoutAndSoundArithmeticInEveryColumn) {
         const bool two = start >= 21;
         const auto minuend = cellNumbers(sheet[static_cast<std::size_t>(start)]);
         const auto first = cellNumbers(sheet[static_cast<std::size_t>(start + 1)]);
-        const auto second =
-            two ? cellNumbers(sheet[static_cast<std::size_t>(start + 2)]) : std::vector<long long>(6);
+        const auto second = two ? cellNumbers(sheet[static_cast<std::size_t>(start + 2)])
+                                : std::vector<long long>(6);
         const int resultItem = start + (two ? 4 : 3);
         EXPECT_TRUE(sheets::istErgebniszeile(resultItem));
         const auto result = cellNumbers(sheet[static_cast<std::size_t>(resultItem)]);
