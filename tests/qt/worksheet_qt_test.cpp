@@ -57,6 +57,33 @@ TEST(SheetPdf, APrintedSolutionSheetReadsBackLineForLine) {
     }
 }
 
+TEST(SheetPdf, BlankLinesPastThePageEndStartNoEmptyPage) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("blatt.pdf");
+    rtqt::QtPrinter printer;
+    printer.setOutputFile(path.toStdString());
+    // Far more blank lines than a page holds, after a heading.
+    sheets::seiteDrucken(printer, "Minuskolonne (Rechenblatt)", std::vector<std::string>(80, " "));
+    ASSERT_TRUE(printer.endDoc());
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
+
+    // A line with something on it after them still goes onto a next page.
+    std::vector<std::string> lines(80, " ");
+    lines.push_back("  742");
+    const QString two = dir.filePath("zwei.pdf");
+    printer.setOutputFile(two.toStdString());
+    sheets::seiteDrucken(printer, "Minuskolonne (Rechenblatt)", lines);
+    ASSERT_TRUE(printer.endDoc());
+    QFile second(two);
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    const QByteArray secondContent = second.readAll();
+    EXPECT_EQ(secondContent.count("/Type /Page\n") + secondContent.count("/Type /Page\r"), 2);
+    EXPECT_TRUE(pdfText(two).contains(QStringLiteral("742")));
+}
+
 TEST(SheetPdf, TheLastDocumentCanBeSavedAgainAsPdf) {
     QTemporaryDir dir;
     const std::vector<std::string> sheet = fullSheet();
@@ -174,6 +201,9 @@ TEST_F(RenderedSheet, InfoShowsTheWindowAndItsCloseBoxForgetsTheSwitch) {
     auto* box = qobject_cast<QCheckBox*>(shown->widgetOf(info.Kontroll1));
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isChecked());
+    // White on the panel's blue, so that the caption can be read.
+    const QImage look = box->grab().toImage();
+    EXPECT_EQ(QColor(look.pixel(look.width() - 3, look.height() / 2)), QColor(0x80, 0x80, 0xFF));
     EXPECT_TRUE(shown->widgetOf(info.Bezeichnung5)->font().underline());
 
     box->click();  // the user unticks the switch

@@ -204,6 +204,8 @@ QWidget* ControlView::make() {
             list->takesDrops = takesDrops;
             list->dropped = dropped;
             list->setAcceptDrops(true);
+            // Like a classic list box: lines that run past the edge are cut, not scrolled.
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->viewport()->setAcceptDrops(true);
             QObject::connect(list, &QListWidget::itemClicked, [this] { click(); });
             return list;
@@ -214,6 +216,8 @@ QWidget* ControlView::make() {
             check->dropped = dropped;
             check->setAcceptDrops(true);
             check->setAutoFillBackground(true);
+            // A button's background is its button colour; a check box shows its own.
+            check->setBackgroundRole(QPalette::Window);
             QObject::connect(check, &QCheckBox::clicked, [this](bool ticked) {
                 static_cast<rt::CheckBox&>(control_).value = ticked ? 1 : 0;
                 click();

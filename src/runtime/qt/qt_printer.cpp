@@ -82,11 +82,22 @@ bool QtPrinter::render(const std::vector<Step>& steps, const std::string& pdfPat
                 break;
             case Step::Kind::Line: {
                 const QFontMetricsF metrics(font, &printer);
+                const QString text = toQString(step.text);
+                // Empty lines that run past the end of a page are left out rather
+                // than starting a page of their own: a sheet ending in blank lines
+                // must not cost a blank sheet of paper.
+                const bool blank = text.trimmed().isEmpty();
                 if (y > 0 && y + metrics.height() > pageHeight) {
+                    if (blank) {
+                        y += metrics.lineSpacing();
+                        x = 0;
+                        break;
+                    }
                     printer.newPage();
                     y = 0;
                 }
-                painter.drawText(QPointF(x, y + metrics.ascent()), toQString(step.text));
+                if (!blank)
+                    painter.drawText(QPointF(x, y + metrics.ascent()), text);
                 // Like a printed line, the next one starts at the left edge.
                 y += metrics.lineSpacing();
                 x = 0;
