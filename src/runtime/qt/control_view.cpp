@@ -206,6 +206,7 @@ QWidget* ControlView::make() {
             list->setAcceptDrops(true);
             // Like a classic list box: lines that run past the edge are cut, not scrolled.
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setTextElideMode(Qt::ElideNone);
             list->viewport()->setAcceptDrops(true);
             QObject::connect(list, &QListWidget::itemClicked, [this] { click(); });
             return list;
