@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <chrono>
 #include <cstdint>
 
@@ -38,6 +40,11 @@ int main(int argc, char* argv[]) {
     // The trainer window is hidden while a game is shown; only its quit question
     // ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's own dialogs (the file dialog for saving a sheet) speak German too.
+    QTranslator qtGerman;
+    if (qtGerman.load(QStringLiteral("qtbase_de"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
 
     rt::SystemClock clock;
     rt::ClockMixedRandom random(clock, startingState());

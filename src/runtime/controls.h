@@ -21,6 +21,7 @@ struct Font {
     double size = 8.25;
     bool bold = true;
     bool italic = false;
+    bool underline = false;
 };
 
 enum class Kind {
@@ -145,6 +146,8 @@ struct ListBox : Control {
         : Control(Kind::ListBox, std::move(n), l, t, w, h) {}
     std::vector<std::string> lines;
     Font font;
+    Colour foreColor = kWindowText;
+    Colour backColor = kWindowBackground;
     void clear() { lines.clear(); }
     void addItem(std::string line) { lines.push_back(std::move(line)); }
     int listCount() const { return static_cast<int>(lines.size()); }

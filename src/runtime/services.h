@@ -33,6 +33,11 @@ class Dialogs {
     // Modal: the text entered, or "" on Cancel.
     virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& preset) = 0;
+    // Modal: asks where to save a file, proposing the given file name in the
+    // user's documents folder; fileType describes the files offered, e.g.
+    // "PDF-Dokumente (*.pdf)". The chosen path, or "" on Cancel.
+    virtual std::string saveFileName(const std::string& title, const std::string& proposedName,
+                                     const std::string& fileType) = 0;
 };
 
 // The default printer. Positions are twips from the top left of the page.
@@ -45,8 +50,12 @@ class Printer {
     // Prints the text and moves to the start of the next line ("" is an empty line);
     // a full page continues on the next.
     virtual void printLine(const std::string& text) = 0;
-    // Sends the document; false when nothing could be printed (no printer).
+    // Sends the document; false when nothing could be printed (no printer, or the
+    // spooler refused it).
     virtual bool endDoc() = 0;
+    // Writes the document last ended, page by page as it would have been printed,
+    // into a PDF file; false when the file could not be written.
+    virtual bool saveAsPdf(const std::string& path) = 0;
 };
 
 class Clipboard {

@@ -24,6 +24,8 @@ Form2::Form2(rt::Services& services) : rt::Form("Form2", 7845, 5685), services_(
                  &tasten,        &Bild6,         &luecke12, &luecke11,      &luecke10, &luecke13,
                  &Bezeichnung27, &luecke6,       &luecke5,  &luecke4,       &luecke9,  &luecke8,
                  &luecke7,       &Linie5,        &luecke3,  &luecke2,       &luecke1,  &ltasten});
+    // The worksheet stands in front of everything else.
+    addControls({&Bild3, &Befehl16, &Befehl17, &Befehl18, &Befehl19, &Liste5});
 
     Befehl1.onClick = [this] { Befehl1_Click(); };
     Befehl15.onClick = [this] { Befehl15_Click(); };
@@ -31,6 +33,11 @@ Form2::Form2(rt::Services& services) : rt::Form("Form2", 7845, 5685), services_(
     Befehl21.onClick = [this] { Befehl21_Click(); };
     Befehl20.onClick = [this] { Befehl20_Click(); };
     Befehl13.onClick = [this] { Befehl13_Click(); };
+    Befehl14.onClick = [this] { Befehl14_Click(); };
+    Befehl16.onClick = [this] { Befehl16_Click(); };
+    Befehl17.onClick = [this] { Befehl17_Click(); };
+    Befehl18.onClick = [this] { Befehl18_Click(); };
+    Befehl19.onClick = [this] { Befehl19_Click(); };
 
     Bezeichnung11.onClick = [this] { Bezeichnung11_Click(); };
     Bezeichnung12.onClick = [this] { Bezeichnung12_Click(); };
@@ -90,7 +97,7 @@ void Form2::Befehl15_Click() {
 }
 
 void Form2::Befehl12_Click() {
-    // The info window comes with its own window class; until then "Info" does nothing.
+    services_.windows.show(ZOBLABEL.get());
 }
 
 }  // namespace trainer

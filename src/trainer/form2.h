@@ -5,12 +5,14 @@
 // tables; the handlers are spread over the files of this folder by job.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "games/form4.h"
 #include "games/memo.h"
 #include "games/modul1.h"
+#include "info/zoblabel.h"
 #include "runtime/form.h"
 #include "runtime/form_slot.h"
 #include "runtime/make_controls.h"
@@ -36,6 +38,8 @@ inline constexpr int kHeaderTwoSubtrahends = 8040;
 inline constexpr int kGapPanelShown = 720;  // Top of the gap panel
 inline constexpr int kGapPanelParked = 6000;
 inline constexpr int kRocketStart = 4920;  // Top of the rocket
+inline constexpr int kSheetParked = 8040;  // Left of the sheet panel and the sheet
+inline constexpr int kSheetShown = 960;
 
 // Where each selection marker waits while no cell is selected: the board's out of
 // sight below the window, the panel's at the panel's right edge.
@@ -107,6 +111,14 @@ class Form2 : public rt::Form {
     void ltasten_Click();
     void ltasten_DragDrop(const rt::Control& source);
     void lueckepruefen();
+
+    // --- worksheet, printing and copying (worksheet.cpp) ---
+    void Befehl14_Click();  // "Blatt"
+    void rechenblatt();
+    void Befehl16_Click();  // "Abbruch"
+    void Befehl17_Click();  // "Aufgaben drucken"
+    void Befehl18_Click();  // "Lösungen drucken"
+    void Befehl19_Click();  // "Kopieren"
 
     // --- top row ---
     rt::CommandButton Befehl1 = rt::makeButton("Befehl1", "Ende", 960, 120, 855, 495, 9.75);
@@ -196,6 +208,18 @@ class Form2 : public rt::Form {
               luecke1 = gapCell(1, 3840, 2640);
     rt::PictureBox ltasten = panelMarker();
 
+    // --- the worksheet: its tool panel and the sheet, parked to the right ---
+    rt::PictureBox Bild3 = rt::makePicture("Bild3", kSheetParked, 0, 5895, 615, kWindowPink);
+    rt::CommandButton Befehl16 = sheetButton("Befehl16", "Abbruch", 0, 1095);
+    rt::CommandButton Befehl17 = sheetButton("Befehl17", "Aufgaben drucken", 1080, 1815);
+    rt::CommandButton Befehl18 = sheetButton("Befehl18", "Lösungen drucken", 2880, 1815);
+    rt::CommandButton Befehl19 = sheetButton("Befehl19", "Kopieren", 4680, 1215);
+    rt::ListBox Liste5 = sheetList();
+
+    // --- the info window, made on first use; it carries the print-lock switch ---
+    rt::FormSlot<info::ZOBLABEL> ZOBLABEL{
+        [this] { return std::make_unique<info::ZOBLABEL>(services_); }};
+
     // --- stored state, out of sight ---
     std::vector<std::string> Liste1;  // A, B, A - B
     std::vector<std::string> Liste2;  // C, A, B, C - A - B; or the gap exercise
@@ -240,6 +264,10 @@ class Form2 : public rt::Form {
     int ziehen(int range, int offset);
     // Draws a digit and shows it in the cell at once.
     int ziehenInZelle(rt::Label& cell, int range, int offset);
+    // Worksheet output: the lock, and one sheet printed (or saved as PDF).
+    bool druckFreigegeben();
+    void blattDrucken(bool mitLoesungen);
+    void alsPdfAnbieten(const std::string& blatt, const std::string& dateiname);
 
     static rt::CommandButton digitButton(int number);
     static rt::Label numberCell(std::string name, int left, int top);
@@ -254,6 +282,8 @@ class Form2 : public rt::Form {
     rt::Label panelMinus();
     rt::Line panelLine();
     rt::PictureBox panelMarker();
+    rt::CommandButton sheetButton(std::string name, std::string caption, int left, int width);
+    static rt::ListBox sheetList();
 
     rt::Services& services_;
 };

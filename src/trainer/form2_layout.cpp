@@ -92,4 +92,21 @@ rt::PictureBox Form2::panelMarker() {
     return p;
 }
 
+rt::CommandButton Form2::sheetButton(std::string name, std::string caption, int left, int width) {
+    rt::CommandButton b =
+        rt::makeButton(std::move(name), std::move(caption), left, 120, width, 495, 8.25);
+    b.container = &Bild3;
+    return b;
+}
+
+rt::ListBox Form2::sheetList() {
+    rt::ListBox l("Liste5", kSheetParked, 720, 5895, 4830);
+    l.description = "Rechenblatt";
+    l.backColor = kBoardBlue;
+    l.foreColor = 0x00FFFF;  // yellow
+    // Fixed width, so that the columns of the sheet line up.
+    l.font = {"Courier New", 9.75, true, false};
+    return l;
+}
+
 }  // namespace trainer

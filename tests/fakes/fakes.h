@@ -30,8 +30,12 @@ inline rt::MessageBox okBox(std::string prompt, std::string title) {
 class FakeDialogs : public rt::Dialogs {
   public:
     std::vector<rt::MessageBox> boxes;
-    std::deque<rt::Answer> answers;  // empty: OK or No
-    std::deque<std::string> inputs;  // empty: "" (Cancel)
+    std::deque<rt::Answer> answers;     // empty: OK or No
+    std::deque<std::string> inputs;     // empty: "" (Cancel)
+    std::vector<std::string> presets;   // the pre-filled text of every input box
+    std::deque<std::string> savePaths;  // empty: "" (Cancel)
+    // Title, proposed name and file type of every save dialog.
+    std::vector<std::vector<std::string>> saveDialogs;
     // Runs while a box is "open", to look at the window behind it.
     std::function<void(const rt::MessageBox&)> whileOpen;
     // The order of everything that happened, shared with other fakes if wanted.
@@ -51,12 +55,26 @@ class FakeDialogs : public rt::Dialogs {
         return box.buttons == rt::Buttons::Ok ? rt::Answer::Ok : rt::Answer::No;
     }
     std::string inputBox(const std::string& prompt, const std::string& title,
-                         const std::string&) override {
+                         const std::string& preset) override {
         boxes.push_back({prompt, title, rt::Buttons::Ok, rt::Icon::None, false});
+        presets.push_back(preset);
+        if (journal)
+            journal->push_back("input:" + title);
         if (inputs.empty())
             return "";
         std::string s = inputs.front();
         inputs.pop_front();
+        return s;
+    }
+    std::string saveFileName(const std::string& title, const std::string& proposedName,
+                             const std::string& fileType) override {
+        saveDialogs.push_back({title, proposedName, fileType});
+        if (journal)
+            journal->push_back("save:" + title);
+        if (savePaths.empty())
+            return "";
+        std::string s = savePaths.front();
+        savePaths.pop_front();
         return s;
     }
     int count(const std::string& title) const {
@@ -160,17 +178,35 @@ class FakePrinter : public rt::Printer {
     double fontSize = 0;
     int documents = 0;
     bool works = true;
+    // Lines of the document last ended, and the PDF files it was written to.
+    std::vector<std::string> lastDocument;
+    std::vector<std::string> pdfFiles;
+    bool pdfWorks = true;
     void setFont(const std::string& n, double s) override {
         fontName = n;
         fontSize = s;
     }
-    void setCurrentX(int) override {}
-    void setCurrentY(int) override {}
+    int currentX = -1;  // -1: never set
+    int currentY = -1;
+    void setCurrentX(int x) override { currentX = x; }
+    void setCurrentY(int y) override { currentY = y; }
     void printLine(const std::string& t) override { lines.push_back(t); }
     bool endDoc() override {
         ++documents;
+        lastDocument.assign(lines.begin() + static_cast<std::ptrdiff_t>(documentStart_),
+                            lines.end());
+        documentStart_ = lines.size();
         return works;
     }
+    bool saveAsPdf(const std::string& path) override {
+        if (!pdfWorks)
+            return false;
+        pdfFiles.push_back(path);
+        return true;
+    }
+
+  private:
+    std::size_t documentStart_ = 0;
 };
 
 class FakeClipboard : public rt::Clipboard {

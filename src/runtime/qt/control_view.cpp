@@ -23,10 +23,11 @@ void readFont(const rt::Font& font, ControlLook& look) {
     look.fontSize = font.size;
     look.bold = font.bold;
     look.italic = font.italic;
+    look.underline = font.underline;
 }
 
 rt::Font fontOf(const ControlLook& look) {
-    return rt::Font{look.fontName, look.fontSize, look.bold, look.italic};
+    return rt::Font{look.fontName, look.fontSize, look.bold, look.italic, look.underline};
 }
 
 Qt::Alignment alignmentOf(rt::Align align) {
@@ -93,6 +94,8 @@ ControlLook ControlView::read() const {
         case rt::Kind::ListBox: {
             const auto& list = static_cast<const rt::ListBox&>(c);
             look.lines = list.lines;
+            look.fore = list.foreColor;
+            look.back = list.backColor;
             readFont(list.font, look);
             break;
         }
@@ -205,6 +208,9 @@ QWidget* ControlView::make() {
             list->takesDrops = takesDrops;
             list->dropped = dropped;
             list->setAcceptDrops(true);
+            // Like a classic list box: lines that run past the edge are cut, not scrolled.
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setTextElideMode(Qt::ElideNone);
             list->viewport()->setAcceptDrops(true);
             QObject::connect(list, &QListWidget::itemClicked, [this] { click(); });
             return list;
@@ -215,6 +221,8 @@ QWidget* ControlView::make() {
             check->dropped = dropped;
             check->setAcceptDrops(true);
             check->setAutoFillBackground(true);
+            // A button's background is its button colour; a check box shows its own.
+            check->setBackgroundRole(QPalette::Window);
             QObject::connect(check, &QCheckBox::clicked, [this](bool ticked) {
                 if (!live())
                     return;
@@ -266,7 +274,8 @@ void ControlView::apply(const ControlLook& look, bool first) {
     auto changed = [&](auto member) { return first || applied_.*member != look.*member; };
     QWidget* w = widget_;
     const bool fontChanged = changed(&ControlLook::fontName) || changed(&ControlLook::fontSize) ||
-                             changed(&ControlLook::bold) || changed(&ControlLook::italic);
+                             changed(&ControlLook::bold) || changed(&ControlLook::italic) ||
+                             changed(&ControlLook::underline);
 
     if (changed(&ControlLook::geometry) && control_.kind != rt::Kind::Line) {
         w->setGeometry(look.geometry);
@@ -321,6 +330,9 @@ void ControlView::apply(const ControlLook& look, bool first) {
             if (changed(&ControlLook::lines)) {
                 list->clear();
                 for (const std::string& line : look.lines) list->addItem(toQString(line));
+            }
+            if (changed(&ControlLook::fore) || changed(&ControlLook::back)) {
+                setColours(list, QPalette::Base, look.back, QPalette::Text, look.fore);
             }
             if (fontChanged)
                 list->setFont(toQFont(fontOf(look)));

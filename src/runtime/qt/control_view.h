@@ -34,6 +34,7 @@ struct ControlLook {
     double fontSize = 0;
     bool bold = false;
     bool italic = false;
+    bool underline = false;
     rt::Align align = rt::Align::Left;
     bool framed = false;
     bool filled = false;

@@ -88,6 +88,7 @@ QFont toQFont(const rt::Font& font) {
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(pointsToPixels(font.size)))));
     f.setBold(font.bold);
     f.setItalic(font.italic);
+    f.setUnderline(font.underline);
     return f;
 }
 

@@ -1,8 +1,11 @@
 #include "runtime/qt/qt_dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "runtime/qt/form_renderer.h"
 #include "runtime/qt/qt_conversions.h"
@@ -57,6 +60,33 @@ std::optional<QPoint> placeBelow(const QRect& window, const QSize& box, const QR
     return at;
 }
 
+std::unique_ptr<QFileDialog> makeSaveDialog(const std::string& title,
+                                            const std::string& proposedName,
+                                            const std::string& fileType, QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent, toQString(title));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    // Qt's own dialog, so that the German labels below are the ones shown.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    dialog->setDirectory(folder);
+    dialog->selectFile(QDir(folder).filePath(toQString(proposedName)));
+    if (!fileType.empty()) {
+        dialog->setNameFilter(toQString(fileType));
+        const QString suffix = QFileInfo(toQString(proposedName)).suffix();
+        if (!suffix.isEmpty())
+            dialog->setDefaultSuffix(suffix);
+    }
+    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Speichern in:"));
+    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
+    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    return dialog;
+}
+
 rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box) {
     if (box.buttons == rt::Buttons::Ok)
         return rt::Answer::Ok;
@@ -91,6 +121,15 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
     if (dialog.exec() != QDialog::Accepted)
         return "";
     return toStdString(dialog.textValue());
+}
+
+std::string QtDialogs::saveFileName(const std::string& title, const std::string& proposedName,
+                                    const std::string& fileType) {
+    renderer_.syncAll();
+    auto dialog = makeSaveDialog(title, proposedName, fileType, renderer_.dialogParent());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return "";
+    return toStdString(dialog->selectedFiles().constFirst());
 }
 
 }  // namespace rtqt

@@ -2,6 +2,7 @@
 // Message and input boxes with German buttons. Before a box opens, every window
 // is brought in step with its form, so the child sees what the box is about.
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <memory>
 #include <optional>
@@ -19,6 +20,8 @@ class QtDialogs final : public rt::Dialogs {
     rt::Answer msgBox(const rt::MessageBox& box) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& preset) override;
+    std::string saveFileName(const std::string& title, const std::string& proposedName,
+                             const std::string& fileType) override;
 
   private:
     FormRenderer& renderer_;
@@ -32,6 +35,11 @@ std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* 
 // window, centred under it, when the screen has room there; otherwise nowhere
 // particular, and Qt centres it.
 std::optional<QPoint> placeBelow(const QRect& window, const QSize& box, const QRect& screen);
+// The save dialog as it will be shown: German labels, the proposed file in the
+// user's documents folder, asking before an existing file is replaced.
+std::unique_ptr<QFileDialog> makeSaveDialog(const std::string& title,
+                                            const std::string& proposedName,
+                                            const std::string& fileType, QWidget* parent);
 // Only Yes is a yes: a box closed any other way answers No (or OK).
 rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box);
 

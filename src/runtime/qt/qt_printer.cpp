@@ -39,16 +39,24 @@ void QtPrinter::printLine(const std::string& text) {
 }
 
 bool QtPrinter::endDoc() {
-    const std::vector<Step> steps = std::move(steps_);
+    lastDocument_ = std::move(steps_);
     steps_.clear();
+    return render(lastDocument_, outputFile_);
+}
+
+bool QtPrinter::saveAsPdf(const std::string& path) {
+    return !path.empty() && render(lastDocument_, path);
+}
+
+bool QtPrinter::render(const std::vector<Step>& steps, const std::string& pdfPath) {
     // With no printer installed Qt would quietly make a PDF without a name.
-    if (outputFile_.empty() && QPrinterInfo::availablePrinterNames().isEmpty())
+    if (pdfPath.empty() && QPrinterInfo::availablePrinterNames().isEmpty())
         return false;
 
     QPrinter printer(QPrinter::HighResolution);
-    if (!outputFile_.empty()) {
+    if (!pdfPath.empty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(toQString(outputFile_));
+        printer.setOutputFileName(toQString(pdfPath));
     }
     QPainter painter;
     if (!painter.begin(&printer))
@@ -74,11 +82,22 @@ bool QtPrinter::endDoc() {
                 break;
             case Step::Kind::Line: {
                 const QFontMetricsF metrics(font, &printer);
+                const QString text = toQString(step.text);
+                // Empty lines that run past the end of a page are left out rather
+                // than starting a page of their own: a sheet ending in blank lines
+                // must not cost a blank sheet of paper.
+                const bool blank = text.trimmed().isEmpty();
                 if (y > 0 && y + metrics.height() > pageHeight) {
+                    if (blank) {
+                        y += metrics.lineSpacing();
+                        x = 0;
+                        break;
+                    }
                     printer.newPage();
                     y = 0;
                 }
-                painter.drawText(QPointF(x, y + metrics.ascent()), toQString(step.text));
+                if (!blank)
+                    painter.drawText(QPointF(x, y + metrics.ascent()), text);
                 // Like a printed line, the next one starts at the left edge.
                 y += metrics.lineSpacing();
                 x = 0;

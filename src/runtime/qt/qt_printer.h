@@ -1,6 +1,7 @@
 #pragma once
 // The default printer. Lines are collected and laid out on the pages when the
-// document ends, so that a missing printer costs nothing but a false.
+// document ends, so that a missing printer costs nothing but a false, and the
+// same document can still be written to a PDF file afterwards.
 
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ class QtPrinter final : public rt::Printer {
     void setCurrentY(int y) override;
     void printLine(const std::string& text) override;
     bool endDoc() override;
+    bool saveAsPdf(const std::string& path) override;
 
   private:
     // One step of the document, replayed onto the pages at the end.
@@ -28,7 +30,12 @@ class QtPrinter final : public rt::Printer {
         double size = 0;
         int position = 0;
     };
+    // Lays the steps out on the pages of the default printer, or of a PDF file
+    // when a path is given; false when the pages could not be made.
+    static bool render(const std::vector<Step>& steps, const std::string& pdfPath);
+
     std::vector<Step> steps_;
+    std::vector<Step> lastDocument_;
     std::string outputFile_;
 };
 
