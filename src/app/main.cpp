@@ -14,6 +14,7 @@
 #include "runtime/qt/qt_dialogs.h"
 #include "runtime/qt/qt_printer.h"
 #include "runtime/qt/qt_windows.h"
+#include "runtime/qt/quit_on_signals.h"
 #include "runtime/system_clock.h"
 #include "trainer/form2.h"
 
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
     // The trainer window is hidden while a game is shown; only its quit question
     // ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // SIGTERM and SIGINT end the loop, so the windows close as on "Ende".
+    rtqt::QuitOnSignals quitOnSignals;
 
     rt::SystemClock clock;
     rt::ClockMixedRandom random(clock, startingState());
