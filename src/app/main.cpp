@@ -16,6 +16,7 @@
 #include "runtime/qt/qt_dialogs.h"
 #include "runtime/qt/qt_printer.h"
 #include "runtime/qt/qt_windows.h"
+#include "runtime/qt/quit_on_signals.h"
 #include "runtime/system_clock.h"
 #include "trainer/form2.h"
 
@@ -45,6 +46,8 @@ int main(int argc, char* argv[]) {
     if (qtGerman.load(QStringLiteral("qtbase_de"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtGerman);
+    // SIGTERM and SIGINT end the loop, so the windows close as on "Ende".
+    rtqt::QuitOnSignals quitOnSignals;
 
     rt::SystemClock clock;
     rt::ClockMixedRandom random(clock, startingState());

@@ -58,3 +58,18 @@ TEST_F(KeyPreview, WhatTheKeyHandlerWritesIsShownAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// A key held down repeats; the form answers only its first press.
+TEST_F(KeyPreview, AKeyHeldDownReachesTheFormOnce) {
+    QWidget& window = ui->window();
+    QWidget* receiver = window.focusWidget() ? window.focusWidget() : &window;
+    for (bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), repeat);
+        QCoreApplication::sendEvent(receiver, &press);
+    }
+    EXPECT_EQ(ui->form.keys, (std::vector<int>{55}));
+}
+
+}  // namespace

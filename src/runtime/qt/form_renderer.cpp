@@ -33,6 +33,10 @@ class KeyPreview : public QObject {
         if (widget != firstReceiver)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
+        // A key held down answers once: a child leaning on a wrong digit gets one
+        // error box, not a new one for every repeat that follows its closing.
+        if (key->isAutoRepeat())
+            return false;
         if (auto code = keyCodeFor(key->key(), key->modifiers())) {
             rt::Form& form = window->form();
             renderer_.dispatch([&form, code] { form.Form_KeyDown(*code); });

@@ -9,6 +9,7 @@
 
 #include "runtime/qt/form_renderer.h"
 #include "runtime/qt/qt_conversions.h"
+#include "runtime/qt/quit_on_signals.h"
 
 namespace rtqt {
 
@@ -96,6 +97,9 @@ rt::Answer answerOf(QMessageBox& shown, const rt::MessageBox& box) {
 }
 
 rt::Answer QtDialogs::msgBox(const rt::MessageBox& box) {
+    // The program is ending: a box would only flash up, or hold the end up.
+    if (programEnding())
+        return box.buttons == rt::Buttons::Ok ? rt::Answer::Ok : rt::Answer::No;
     renderer_.syncAll();
     QWidget* parent = renderer_.dialogParent();
     auto shown = makeMessageBox(box, parent);
@@ -111,6 +115,8 @@ rt::Answer QtDialogs::msgBox(const rt::MessageBox& box) {
 
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& preset) {
+    if (programEnding())
+        return "";
     renderer_.syncAll();
     QInputDialog dialog(renderer_.dialogParent());
     dialog.setWindowTitle(toQString(title));
