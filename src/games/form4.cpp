@@ -4,6 +4,7 @@
 #include <string>
 
 #include "runtime/conversions.h"
+#include "runtime/placement.h"
 
 namespace games {
 
@@ -38,9 +39,7 @@ Form4::Form4(rt::Services& services, rt::Form& trainer, Modul1& modul1)
 }
 
 void Form4::Form_Activate() {
-    rt::Windows& windows = services_.windows;
-    left = (windows.screenWidth() - windows.outerWidth(*this)) / 2;
-    top = (windows.screenHeight() - windows.outerHeight(*this)) / 2;
+    rt::placeOnScreen(*this, services_.windows);
 }
 
 void Form4::Form_KeyDown(int keyCode) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "runtime/conversions.h"
+#include "runtime/placement.h"
 
 namespace games {
 
@@ -36,9 +37,7 @@ Memo::Memo(rt::Services& services, rt::Form& trainer, Modul1& modul1)
 }
 
 void Memo::Form_Load() {
-    rt::Windows& windows = services_.windows;
-    left = (windows.screenWidth() - windows.outerWidth(*this)) / 2;
-    top = (windows.screenHeight() - windows.outerHeight(*this)) / 2;
+    rt::placeOnScreen(*this, services_.windows);
 }
 
 void Memo::Form_Unload(bool& cancel) {

@@ -1,4 +1,5 @@
 #include "info/zoblabel.h"
+#include "runtime/placement.h"
 
 namespace info {
 
@@ -18,9 +19,7 @@ ZOBLABEL::ZOBLABEL(rt::Services& services) : rt::Form("ZOBLABEL", 3510, 4005), s
 
 void ZOBLABEL::Form_Activate() {
     // Centred across, in the upper part of the screen: a quarter of the free height.
-    rt::Windows& windows = services_.windows;
-    left = (windows.screenWidth() - windows.outerWidth(*this)) / 2;
-    top = (windows.screenHeight() - windows.outerHeight(*this)) / 4;
+    rt::placeOnScreen(*this, services_.windows, 4);
     Bezeichnung6.caption = std::string("Minuskolonne darf in der Schule und zu Hause ") +
                            "kostenlos genutzt werden." + "\r\n" +
                            "Das Programm sammelt keine Daten und sendet nichts.";

@@ -1,4 +1,5 @@
 #include "trainer/form2.h"
+#include "runtime/placement.h"
 
 #include <string>
 
@@ -66,9 +67,7 @@ Form2::Form2(rt::Services& services) : rt::Form("Form2", 7845, 5685), services_(
 }
 
 void Form2::Form_Activate() {
-    rt::Windows& windows = services_.windows;
-    left = (windows.screenWidth() - windows.outerWidth(*this)) / 2;
-    top = (windows.screenHeight() - windows.outerHeight(*this)) / 2;
+    rt::placeOnScreen(*this, services_.windows);
     caption = "Minuskolonne";
     minusaufgabe();
 }
