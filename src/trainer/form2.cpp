@@ -25,6 +25,8 @@ Form2::Form2(rt::Services& services) : rt::Form("Form2", 7845, 5685), services_(
                  &Bezeichnung27, &luecke6,       &luecke5,  &luecke4,       &luecke9,  &luecke8,
                  &luecke7,       &Linie5,        &luecke3,  &luecke2,       &luecke1,  &ltasten});
 
+    nameForScreenReaders();
+
     Befehl1.onClick = [this] { Befehl1_Click(); };
     Befehl15.onClick = [this] { Befehl15_Click(); };
     Befehl12.onClick = [this] { Befehl12_Click(); };

@@ -35,6 +35,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* 
     shown->setTextFormat(Qt::PlainText);
     shown->setText(withLineBreaks(box.prompt));
     shown->setIcon(iconOf(box.icon));
+    // Read out as a whole when the box opens: its title, then its text.
+    shown->setAccessibleName(toQString(box.title));
+    shown->setAccessibleDescription(withLineBreaks(box.prompt).trimmed());
     if (box.buttons == rt::Buttons::YesNo) {
         QPushButton* yes = shown->addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton* no = shown->addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
