@@ -18,13 +18,14 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/minuskolonne/minuskolonne)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation Sans and Mono stand in for the fonts the windows are laid out in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "trainer for written column subtraction
- Minuskolonne is a desktop trainer in which primary-school children practise
- written (column) subtraction of whole numbers up to three digits. The child
- drags digits onto the answer cells or types them, and every digit is judged
- at once. It offers exercises with one or two subtrahends, gap exercises,
- printable worksheets and two small reward games.
- .
- The program speaks German.")
+# The synopsis is the summary above; CPack indents these lines and turns the
+# empty one into a paragraph break.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Minuskolonne is a desktop trainer in which primary-school children practise
+written (column) subtraction of whole numbers up to three digits. The child
+drags digits onto the answer cells or types them, and every digit is judged
+at once. It offers exercises with one or two subtrahends, gap exercises,
+printable worksheets and two small reward games.
+
+The program speaks German.")
 
 include(CPack)

@@ -24,12 +24,21 @@ QPalette darkDesktopPalette() {
 class OwnLook : public ::testing::Test {
   protected:
     void SetUp() override {
-        QApplication::setPalette(darkDesktopPalette());
+        darkDesktop();
         ui = std::make_unique<demo::Rendered>();
         ui->form.plain.caption = "4";
         ui->form.plain.foreColor = rt::kWindowText;
         ui->form.plain.backColor = rt::kWindowBackground;
         ui->windows.show(ui->form);
+        // The desktop's theme may change, or be read, after the program started.
+        darkDesktop();
+    }
+    // As a GTK or KDE theme does: for the application and for widget classes.
+    static void darkDesktop() {
+        QApplication::setPalette(darkDesktopPalette());
+        QApplication::setPalette(darkDesktopPalette(), "QAbstractButton");
+        QApplication::setPalette(darkDesktopPalette(), "QMessageBoxLabel");
+        QApplication::setPalette(darkDesktopPalette(), "QLabel");
     }
     std::unique_ptr<demo::Rendered> ui;
 };
@@ -54,6 +63,8 @@ TEST_F(OwnLook, ButtonsAndBoxesUseTheLightPalette) {
                                     &ui->window());
     EXPECT_GT(box->palette().color(QPalette::Window).lightness(), 200);
     EXPECT_LT(box->palette().color(QPalette::WindowText).lightness(), 60);
+    for (QLabel* label : box->findChildren<QLabel*>())
+        EXPECT_LT(label->palette().color(QPalette::WindowText).lightness(), 60);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "runtime/qt/form_renderer.h"
+#include "runtime/qt/own_look.h"
 #include "runtime/qt/qt_conversions.h"
 
 namespace rtqt {
@@ -31,6 +32,7 @@ QMessageBox::Icon iconOf(rt::Icon icon) {
 
 std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* parent) {
     auto shown = std::make_unique<QMessageBox>(parent);
+    giveOwnPalette(*shown);
     shown->setWindowTitle(toQString(box.title));
     shown->setTextFormat(Qt::PlainText);
     shown->setText(withLineBreaks(box.prompt));
@@ -86,6 +88,7 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
                                 const std::string& preset) {
     renderer_.syncAll();
     QInputDialog dialog(renderer_.dialogParent());
+    giveOwnPalette(dialog);
     dialog.setWindowTitle(toQString(title));
     dialog.setLabelText(withLineBreaks(prompt));
     dialog.setTextValue(toQString(preset));
