@@ -7,7 +7,9 @@
 #include <QTranslator>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 
+#include "app/command_line.h"
 #include "app/first_frame_probe.h"
 #include "runtime/clock_random.h"
 #include "runtime/qt/form_renderer.h"
@@ -33,11 +35,21 @@ std::uint64_t startingState() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before the application object exists, which needs a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (auto answer = app::answerCommandLine(arguments, MINUSKOLONNE_VERSION)) {
+        std::fputs(answer->text.c_str(), answer->isError ? stderr : stdout);
+        return answer->exitCode;
+    }
+
     // The trainer has its own fixed look. Following the desktop's settings would
     // load the GTK platform theme on GNOME and XFCE desktops, which more than
     // doubles the start-up time and triples the memory the program needs.
     QGuiApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
+    // The desktop entry, the metainfo and the icons carry this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.minuskolonne.Minuskolonne"));
     // The trainer window is hidden while a game is shown; only its quit question
     // ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

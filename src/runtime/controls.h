@@ -95,8 +95,10 @@ struct Control {
     bool enabled = true;
     // The picture box this control sits in; positions are then relative to it.
     Control* container = nullptr;
-    // A short role for screen readers ("Ergebnis, Zehner"); the name read out is
-    // always the shown text.
+    // What a screen reader says: the name is the shown text, or this given name
+    // for a control whose text is a sign or that shows none (a picture, a list);
+    // the description is its short role ("Ergebnis, Zehner").
+    std::string accessibleName;
     std::string description;
 
     ClickHandler onClick;

@@ -28,6 +28,8 @@ Form2::Form2(rt::Services& services) : rt::Form("Form2", 7845, 5685), services_(
     // The worksheet stands in front of everything else.
     addControls({&Bild3, &Befehl16, &Befehl17, &Befehl18, &Befehl19, &Liste5});
 
+    nameForScreenReaders();
+
     Befehl1.onClick = [this] { Befehl1_Click(); };
     Befehl15.onClick = [this] { Befehl15_Click(); };
     Befehl12.onClick = [this] { Befehl12_Click(); };

@@ -247,6 +247,8 @@ class Form2 : public rt::Form {
     }
 
   private:
+    // Names and roles for screen readers.
+    void nameForScreenReaders();
     // Board answer cells by their code 1 to 5.
     rt::Label& antwortzelle(int code);
     std::string erwartetBeiAuswahl(int code) const;

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "runtime/qt/own_look.h"
+
 namespace {
 
 TEST(QtConversions, TwipsRoundToThePixelAt96Dpi) {
@@ -26,8 +28,8 @@ TEST(QtConversions, ColoursAreBlueGreenRed) {
     EXPECT_EQ(rtqt::toQColor(0x00FFFF80), QColor(0x80, 0xFF, 0xFF));
 }
 
-TEST(QtConversions, SystemColoursComeFromThePalette) {
-    const QPalette palette = QGuiApplication::palette();
+TEST(QtConversions, SystemColoursComeFromTheProgramsOwnPalette) {
+    const QPalette palette = rtqt::ownPalette();
     EXPECT_EQ(rtqt::toQColor(rt::kWindowBackground), palette.color(QPalette::Base));
     EXPECT_EQ(rtqt::toQColor(rt::kWindowText), palette.color(QPalette::Text));
 }

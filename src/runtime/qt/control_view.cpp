@@ -141,6 +141,7 @@ ControlLook ControlView::read() const {
             return look;
         }
     }
+    look.accessibleName = c.accessibleName.empty() ? look.text : c.accessibleName;
     // Out of sight: hidden, or wholly outside its window or picture box.
     look.inSight = c.visible && look.geometry.intersects(window_.areaOf(c.container));
     return look;
@@ -282,9 +283,10 @@ void ControlView::apply(const ControlLook& look, bool first) {
     }
     if (changed(&ControlLook::enabled))
         w->setEnabled(look.enabled);
-    if (changed(&ControlLook::description)) {
+    if (changed(&ControlLook::accessibleName))
+        w->setAccessibleName(toQString(look.accessibleName));
+    if (changed(&ControlLook::description))
         w->setAccessibleDescription(toQString(look.description));
-    }
 
     switch (control_.kind) {
         case rt::Kind::Label: {

@@ -24,6 +24,7 @@ struct ControlLook {
     QRect geometry;
     bool enabled = true;
     std::string text;
+    std::string accessibleName;
     std::string description;
     std::string icon;
     rt::Colour fore = 0;

@@ -6,8 +6,10 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "runtime/qt/accessible_roles.h"
 #include "runtime/qt/form_window.h"
 #include "runtime/qt/key_codes.h"
+#include "runtime/qt/own_look.h"
 
 namespace rtqt {
 
@@ -51,6 +53,8 @@ class KeyPreview : public QObject {
 }  // namespace
 
 FormRenderer::FormRenderer() : keyPreview_(std::make_unique<KeyPreview>(*this)) {
+    useOwnLook();
+    announceRenderedRoles();
     qApp->installEventFilter(keyPreview_.get());
 }
 

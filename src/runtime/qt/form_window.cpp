@@ -7,6 +7,7 @@
 
 #include "runtime/qt/form_renderer.h"
 #include "runtime/qt/icons.h"
+#include "runtime/qt/own_look.h"
 #include "runtime/qt/qt_canvas.h"
 #include "runtime/qt/qt_conversions.h"
 
@@ -36,6 +37,7 @@ FormWindow::FormWindow(rt::Form& form, FormRenderer& renderer)
     : QWidget(nullptr, flagsFor(form.borderStyle)), form_(&form), renderer_(&renderer) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    giveOwnPalette(*this);
     std::vector<rt::Control*> controls = form.controls();
     for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
         auto view = std::make_unique<ControlView>(*controls[i], *this, renderer);

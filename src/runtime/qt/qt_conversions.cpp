@@ -1,5 +1,7 @@
 #include "runtime/qt/qt_conversions.h"
 
+#include "runtime/qt/own_look.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <cmath>
@@ -20,9 +22,10 @@ double pointsToPixels(double points) {
 
 namespace {
 
-// The system colours a window may name, as Windows numbers them.
+// The system colours a window may name, as Windows numbers them, taken from the
+// program's own light palette: never from a dark desktop theme's.
 QColor systemColour(rt::Colour colour) {
-    const QPalette palette = QGuiApplication::palette();
+    static const QPalette palette = ownPalette();
     switch (colour & 0xFF) {
         case 0x05:  // window background: the white of text fields
             return palette.color(QPalette::Base);

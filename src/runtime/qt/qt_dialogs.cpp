@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "runtime/qt/form_renderer.h"
+#include "runtime/qt/own_look.h"
 #include "runtime/qt/qt_conversions.h"
 #include "runtime/qt/quit_on_signals.h"
 
@@ -35,10 +36,14 @@ QMessageBox::Icon iconOf(rt::Icon icon) {
 
 std::unique_ptr<QMessageBox> makeMessageBox(const rt::MessageBox& box, QWidget* parent) {
     auto shown = std::make_unique<QMessageBox>(parent);
+    giveOwnPalette(*shown);
     shown->setWindowTitle(toQString(box.title));
     shown->setTextFormat(Qt::PlainText);
     shown->setText(withLineBreaks(box.prompt));
     shown->setIcon(iconOf(box.icon));
+    // Read out as a whole when the box opens: its title, then its text.
+    shown->setAccessibleName(toQString(box.title));
+    shown->setAccessibleDescription(withLineBreaks(box.prompt).trimmed());
     if (box.buttons == rt::Buttons::YesNo) {
         QPushButton* yes = shown->addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton* no = shown->addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
@@ -119,6 +124,7 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
         return "";
     renderer_.syncAll();
     QInputDialog dialog(renderer_.dialogParent());
+    giveOwnPalette(dialog);
     dialog.setWindowTitle(toQString(title));
     dialog.setLabelText(withLineBreaks(prompt));
     dialog.setTextValue(toQString(preset));
