@@ -185,6 +185,8 @@ TEST(EventDriver, TheProgramWithstandsAChildsEvents) {
     const auto began = std::chrono::steady_clock::now();
     std::size_t events = 0, programs = 0;
     long long boxes = 0;
+    std::map<std::string, std::size_t> shownAfter;
+    std::map<std::string, long long> messages;
     for (std::size_t n = 0; n < seeds; ++n) {
         const std::uint64_t seed = first + n;
         const auto list = driver::randomEvents(seed, total / seeds + (n < total % seeds));
@@ -192,6 +194,8 @@ TEST(EventDriver, TheProgramWithstandsAChildsEvents) {
         events += outcome.events;
         programs += outcome.programs;
         boxes += outcome.boxes;
+        for (const auto& [name, count] : outcome.shownAfter) shownAfter[name] += count;
+        for (const auto& [text, count] : outcome.messages) messages[text] += count;
         if (outcome.failed) {
             ADD_FAILURE() << driver::failureReport(start, seed, list, outcome);
             return;
@@ -200,6 +204,9 @@ TEST(EventDriver, TheProgramWithstandsAChildsEvents) {
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began;
     std::printf("%zu events, seeds %zu to %zu, %zu program runs, %lld boxes answered, %.1f s\n",
                 events, first, first + seeds - 1, programs, boxes, took.count());
+    for (const auto& [name, count] : shownAfter)
+        std::printf("  %-8s shown after %zu events\n", name.c_str(), count);
+    for (const auto& [text, count] : messages) std::printf("  %8lld x %s\n", count, text.c_str());
     EXPECT_EQ(events, total);
 }
 
