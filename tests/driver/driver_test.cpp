@@ -174,12 +174,17 @@ std::size_t fromEnvironment(const char* name, std::size_t fallback) {
 #ifndef MINUS_DRIVER_EVENTS
 #define MINUS_DRIVER_EVENTS 1000000
 #endif
+#ifndef MINUS_DRIVER_SEEDS
+#define MINUS_DRIVER_SEEDS 200
+#endif
 
 // The long run: MINUS_DRIVER_EVENTS events (a million unless the build or the
-// environment says otherwise) spread over MINUS_DRIVER_SEEDS seeds.
+// environment says otherwise) spread over MINUS_DRIVER_SEEDS seeds (200
+// unless they say otherwise).
 TEST(EventDriver, TheProgramWithstandsAChildsEvents) {
     const std::size_t total = fromEnvironment("MINUS_DRIVER_EVENTS", MINUS_DRIVER_EVENTS);
-    const std::size_t seeds = std::max<std::size_t>(1, fromEnvironment("MINUS_DRIVER_SEEDS", 200));
+    const std::size_t seeds =
+        std::max<std::size_t>(1, fromEnvironment("MINUS_DRIVER_SEEDS", MINUS_DRIVER_SEEDS));
     const std::size_t first = fromEnvironment("MINUS_DRIVER_FIRST_SEED", 1);
     const auto start = driver::minusProgram();
     const auto began = std::chrono::steady_clock::now();
