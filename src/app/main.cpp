@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "app/first_frame_probe.h"
+#include "app/quiet_environment.h"
 #include "runtime/clock_random.h"
 #include "runtime/qt/form_renderer.h"
 #include "runtime/qt/form_window.h"
@@ -33,6 +34,8 @@ std::uint64_t startingState() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything that might start a session bus or write a file.
+    app::quietEnvironment();
     // The trainer has its own fixed look. Following the desktop's settings would
     // load the GTK platform theme on GNOME and XFCE desktops, which more than
     // doubles the start-up time and triples the memory the program needs.
