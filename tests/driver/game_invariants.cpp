@@ -154,9 +154,18 @@ std::vector<Invariant> catchingGameInvariants(trainer::Form2& t, const ProgramWi
                  return "";
              return windows.isShown(t.Form4.get()) ? "" : "the timer runs behind a hidden window";
          }},
+        // The display keeps what it showed before until the first tick or move of a
+        // game, and both come only while the game is shown: the memory deal, which
+        // moves the cross's column behind the hidden game, is neither.
         {"the target display shows the next digit to catch",
-         [&t]() -> std::string {
-             if (!t.Form4.exists() || untouched(t.modul1))
+         [&t, &windows, moved = false]() mutable -> std::string {
+             if (!t.Form4.exists() || untouched(t.modul1)) {
+                 moved = false;
+                 return "";
+             }
+             if (windows.isShown(t.Form4.get()))
+                 moved = true;
+             if (!moved)
                  return "";
              const std::string next = t.modul1.fangzahlen.substr(0, 1);
              const std::string& shown = t.Form4->Bezeichnung3.caption;

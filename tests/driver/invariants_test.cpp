@@ -128,6 +128,37 @@ TEST(CatchingGameInvariants, EachBreachIsFound) {
     }
 }
 
+// Found by the driver: a game left before its first tick keeps the display of the
+// game before, and a memory deal then moves the cross's column behind it. Neither
+// is a tick or a move of the catching game.
+TEST(CatchingGameInvariants, AGameLeftUntouchedKeepsItsOldDisplayThroughAMemoryDeal) {
+    driver::MinusProgram program(11);
+    trainer::Form2& t = program.trainerWindow();
+    const std::string name = "the target display shows the next digit to catch";
+    std::vector<driver::Invariant> table = program.invariants();
+    const auto ask = [&] {
+        for (const driver::Invariant& i : table)
+            if (i.name == name)
+                return i.violation();
+        return std::string("missing");
+    };
+    t.fangspielstarten();
+    t.Form4->Bezeichnung3.caption = "";  // as after a game played to the end
+    EXPECT_EQ(ask(), "");
+    t.Form4->spielschliessen();
+    EXPECT_EQ(ask(), "");
+    t.Bezeichnung28_Click();
+    t.memo->Bezeichnung_Click(1);  // the deal
+    EXPECT_EQ(ask(), "");
+    t.memo->Befehl1_Click();
+    t.fangspielstarten();
+    t.Form4->Bild4_Click();  // the first move shows the target
+    EXPECT_EQ(t.Form4->Bezeichnung3.caption, "0");
+    EXPECT_EQ(ask(), "");
+    t.Form4->Bezeichnung3.caption = "";
+    EXPECT_NE(ask(), "");
+}
+
 TEST(ProgramInvariants, TheTrainerAndAGameAreNeverShownAtOnce) {
     driver::MinusProgram program(3);
     trainer::Form2& t = program.trainerWindow();
