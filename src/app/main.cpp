@@ -34,12 +34,12 @@ std::uint64_t startingState() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Before anything that might start a session bus or write a file.
-    app::quietEnvironment();
     // The trainer has its own fixed look. Following the desktop's settings would
     // load the GTK platform theme on GNOME and XFCE desktops, which more than
     // doubles the start-up time and triples the memory the program needs.
     QGuiApplication::setDesktopSettingsAware(false);
+    // Before anything that might start a session bus or write a file.
+    app::quietEnvironment();
     QApplication application(argc, argv);
     // The trainer window is hidden while a game is shown; only its quit question
     // ends the program.
