@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "app/first_frame_probe.h"
+#include "app/quiet_environment.h"
 #include "runtime/clock_random.h"
 #include "runtime/qt/form_renderer.h"
 #include "runtime/qt/form_window.h"
@@ -47,6 +48,8 @@ int main(int argc, char* argv[]) {
     // load the GTK platform theme on GNOME and XFCE desktops, which more than
     // doubles the start-up time and triples the memory the program needs.
     QGuiApplication::setDesktopSettingsAware(false);
+    // Before anything that might start a session bus or write a file.
+    app::quietEnvironment();
     QApplication application(argc, argv);
     // The desktop entry, the metainfo and the icons carry this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.minuskolonne.Minuskolonne"));

@@ -174,17 +174,24 @@ std::size_t fromEnvironment(const char* name, std::size_t fallback) {
 #ifndef MINUS_DRIVER_EVENTS
 #define MINUS_DRIVER_EVENTS 1000000
 #endif
+#ifndef MINUS_DRIVER_SEEDS
+#define MINUS_DRIVER_SEEDS 200
+#endif
 
 // The long run: MINUS_DRIVER_EVENTS events (a million unless the build or the
-// environment says otherwise) spread over MINUS_DRIVER_SEEDS seeds.
+// environment says otherwise) spread over MINUS_DRIVER_SEEDS seeds (200
+// unless they say otherwise).
 TEST(EventDriver, TheProgramWithstandsAChildsEvents) {
     const std::size_t total = fromEnvironment("MINUS_DRIVER_EVENTS", MINUS_DRIVER_EVENTS);
-    const std::size_t seeds = std::max<std::size_t>(1, fromEnvironment("MINUS_DRIVER_SEEDS", 200));
+    const std::size_t seeds =
+        std::max<std::size_t>(1, fromEnvironment("MINUS_DRIVER_SEEDS", MINUS_DRIVER_SEEDS));
     const std::size_t first = fromEnvironment("MINUS_DRIVER_FIRST_SEED", 1);
     const auto start = driver::minusProgram();
     const auto began = std::chrono::steady_clock::now();
     std::size_t events = 0, programs = 0;
     long long boxes = 0;
+    std::map<std::string, std::size_t> shownAfter;
+    std::map<std::string, long long> messages;
     for (std::size_t n = 0; n < seeds; ++n) {
         const std::uint64_t seed = first + n;
         const auto list = driver::randomEvents(seed, total / seeds + (n < total % seeds));
@@ -192,6 +199,8 @@ TEST(EventDriver, TheProgramWithstandsAChildsEvents) {
         events += outcome.events;
         programs += outcome.programs;
         boxes += outcome.boxes;
+        for (const auto& [name, count] : outcome.shownAfter) shownAfter[name] += count;
+        for (const auto& [text, count] : outcome.messages) messages[text] += count;
         if (outcome.failed) {
             ADD_FAILURE() << driver::failureReport(start, seed, list, outcome);
             return;
@@ -200,6 +209,9 @@ TEST(EventDriver, TheProgramWithstandsAChildsEvents) {
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began;
     std::printf("%zu events, seeds %zu to %zu, %zu program runs, %lld boxes answered, %.1f s\n",
                 events, first, first + seeds - 1, programs, boxes, took.count());
+    for (const auto& [name, count] : shownAfter)
+        std::printf("  %-8s shown after %zu events\n", name.c_str(), count);
+    for (const auto& [text, count] : messages) std::printf("  %8lld x %s\n", count, text.c_str());
     EXPECT_EQ(events, total);
 }
 

@@ -35,23 +35,49 @@ void run(const Handler& handler, Args&&... args) {
     }
 }
 
-void click(ProgramWindows& windows, const Event& e) {
+// A child who knows what to do now and then makes the right move instead of a
+// random one; the program names it.
+bool skilled(const Program& program, const Event& e) {
+    return ((e.where >> 8) & 0xFF) < program.skill();
+}
+
+rt::Form* formOf(ProgramWindows& windows, const rt::Control& c) {
+    for (rt::Form* form : windows.loaded()) {
+        if (std::find(form->controls().begin(), form->controls().end(), &c) !=
+            form->controls().end())
+            return form;
+    }
+    return nullptr;
+}
+
+void clickOn(ProgramWindows& windows, rt::Form& form, rt::Control& target) {
+    // The press into a window that is not the active one activates it first; the
+    // activation may change what lies under the mouse.
+    windows.activate(form);
+    if (windows.ended() || !windows.isShown(form) || !clickable(form, target))
+        return;
+    if (target.kind == rt::Kind::CheckBox) {
+        auto& box = static_cast<rt::CheckBox&>(target);
+        box.value = box.value ? 0 : 1;
+    }
+    run(target.onClick);
+}
+
+void click(Program& program, const Event& e) {
+    ProgramWindows& windows = program.windows();
+    if (skilled(program, e)) {
+        // The program's move counts only where the mouse could make it.
+        if (rt::Control* target = program.skilledClick()) {
+            rt::Form* form = formOf(windows, *target);
+            if (form && windows.isShown(*form) && clickable(*form, *target))
+                return clickOn(windows, *form, *target);
+        }
+    }
     rt::Form* form = pickOf(windows.shown(), e.where);
     if (!form)
         return;
-    rt::Control* target = pickOf(controlsWhere(*form, clickable), e.what);
-    if (!target)
-        return;
-    // The press into a window that is not the active one activates it first; the
-    // activation may change what lies under the mouse.
-    windows.activate(*form);
-    if (windows.ended() || !windows.isShown(*form) || !clickable(*form, *target))
-        return;
-    if (target->kind == rt::Kind::CheckBox) {
-        auto& box = static_cast<rt::CheckBox&>(*target);
-        box.value = box.value ? 0 : 1;
-    }
-    run(target->onClick);
+    if (rt::Control* target = pickOf(controlsWhere(*form, clickable), e.what))
+        clickOn(windows, *form, *target);
 }
 
 // The dragged button: mostly one showing a single digit, else any button of any
@@ -73,28 +99,34 @@ rt::CommandButton* dragSource(ProgramWindows& windows, const Event& e) {
     return pickOf(digit ? digits : all, e.what / 7919);
 }
 
-rt::Form* formOf(ProgramWindows& windows, const rt::Control& c) {
-    for (rt::Form* form : windows.loaded()) {
-        if (std::find(form->controls().begin(), form->controls().end(), &c) !=
-            form->controls().end())
-            return form;
+// Pressing a button of a shown window to drag it activates that window; false if
+// that leaves the target window gone.
+bool pressToDrag(ProgramWindows& windows, const rt::CommandButton& source, const rt::Form& form) {
+    if (rt::Form* from = formOf(windows, source); from && windows.isShown(*from)) {
+        windows.activate(*from);
+        if (windows.ended() || !windows.isShown(form))
+            return false;
     }
-    return nullptr;
+    return true;
 }
 
-void drop(ProgramWindows& windows, const Event& e) {
+void drop(Program& program, const Event& e) {
+    ProgramWindows& windows = program.windows();
+    if (skilled(program, e)) {
+        const auto [source, target] = program.skilledDrop();
+        rt::Form* form = target ? formOf(windows, *target) : nullptr;
+        if (source && form && windows.isShown(*form) && dropTarget(*form, *target)) {
+            if (pressToDrag(windows, *source, *form) && dropTarget(*form, *target))
+                run(target->onDragDrop, *source);
+            return;
+        }
+    }
     rt::Form* form = pickOf(windows.shown(), e.where);
     if (!form)
         return;
     rt::CommandButton* source = dragSource(windows, e);
-    if (!source)
+    if (!source || !pressToDrag(windows, *source, *form))
         return;
-    // Pressing a button of a shown window to drag it activates that window.
-    if (rt::Form* from = formOf(windows, *source); from && windows.isShown(*from)) {
-        windows.activate(*from);
-        if (windows.ended() || !windows.isShown(*form))
-            return;
-    }
     rt::Control* target = pickOf(controlsWhere(*form, dropTarget), e.what);
     if (!target)
         return;
@@ -110,11 +142,13 @@ int keyCode(std::uint32_t what) {
     return static_cast<int>((what / 10) % 256);
 }
 
-void key(ProgramWindows& windows, const Event& e) {
+void key(Program& program, const Event& e) {
+    ProgramWindows& windows = program.windows();
     const rt::Form* active = windows.activeForm();
     if (!active || !windows.isShown(*active))
         return;
-    const_cast<rt::Form*>(active)->Form_KeyDown(keyCode(e.what));
+    const int skilledKey = skilled(program, e) ? program.skilledKey() : 0;
+    const_cast<rt::Form*>(active)->Form_KeyDown(skilledKey ? skilledKey : keyCode(e.what));
 }
 
 bool scrollable(const rt::Form& form, const rt::Control& c) {
@@ -165,11 +199,11 @@ void apply(Program& program, const Event& e) {
     program.beforeEvent();
     switch (e.action) {
         case Action::Click:
-            return click(windows, e);
+            return click(program, e);
         case Action::Drop:
-            return drop(windows, e);
+            return drop(program, e);
         case Action::Key:
-            return key(windows, e);
+            return key(program, e);
         case Action::Scroll:
             return scroll(windows, e);
         case Action::Tick:
@@ -235,8 +269,11 @@ Outcome play(const ProgramFactory& start, std::uint64_t seed, const std::vector<
     std::unique_ptr<Program> program;
     std::vector<Invariant> table;
     const auto finish = [&] {
-        if (program)
+        if (program) {
             outcome.boxes += program->dialogs().boxesShown();
+            for (const auto& [text, count] : program->dialogs().messages())
+                outcome.messages[text] += count;
+        }
     };
     for (std::size_t i = 0; i < events.size(); ++i) {
         if (!program || program->windows().ended()) {
@@ -246,8 +283,9 @@ Outcome play(const ProgramFactory& start, std::uint64_t seed, const std::vector<
             program = start(instanceSeed(seed, outcome.programs++));
             table = program->invariants();
             if (std::string wrong = firstViolation(table); !wrong.empty()) {
-                outcome = {true,         i, "at start: " + wrong, outcome.programs, outcome.events,
-                           outcome.boxes};
+                outcome.failed = true;
+                outcome.failedAt = i;
+                outcome.message = "at start: " + wrong;
                 return outcome;
             }
         }
@@ -255,6 +293,7 @@ Outcome play(const ProgramFactory& start, std::uint64_t seed, const std::vector<
         ++outcome.events;
         if (program->windows().ended())
             continue;  // the program is over; nothing of it is left to check
+        for (const rt::Form* form : program->windows().shown()) ++outcome.shownAfter[form->name];
         if (std::string wrong = firstViolation(table); !wrong.empty()) {
             outcome.failed = true;
             outcome.failedAt = i;

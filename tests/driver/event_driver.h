@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,19 @@ class Program {
     virtual void beforeEvent() {}
     // The table of invariants, made once the program has started.
     virtual std::vector<Invariant> invariants() = 0;
+    // The move a child who knows the answer would make now, if any: so that a run
+    // also reaches what only skill reaches (a reward game, the end of a game). The
+    // driver makes it only where the mouse could.
+    virtual rt::Control* skilledClick() { return nullptr; }
+    struct DragAndDrop {
+        rt::CommandButton* source = nullptr;
+        rt::Control* target = nullptr;
+    };
+    virtual DragAndDrop skilledDrop() { return {}; }
+    // The key such a child presses into the active window now, 0 for none.
+    virtual int skilledKey() { return 0; }
+    // Of 256 clicks, drops and keys, how many are the skilled move when there is one.
+    virtual std::uint32_t skill() const { return 96; }
 };
 
 // Starts a new program instance; the seed makes its random source.
@@ -59,6 +73,10 @@ struct Outcome {
     std::size_t programs = 0;  // program instances started (a quit starts the next)
     std::size_t events = 0;    // events played
     long long boxes = 0;       // boxes answered
+    // For each window, the events after which it was shown: what the run reached.
+    std::map<std::string, std::size_t> shownAfter;
+    // Message boxes by title and first line.
+    std::map<std::string, long long> messages;
 };
 
 // Plays the events on fresh program instances made from the seed; stops at the first

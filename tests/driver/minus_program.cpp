@@ -1,5 +1,9 @@
 #include "driver/minus_program.h"
 
+#include "driver/game_invariants.h"
+#include "driver/info_invariants.h"
+#include "driver/sheet_invariants.h"
+#include "driver/skilled_child.h"
 #include "driver/trainer_invariants.h"
 
 namespace driver {
@@ -9,6 +13,12 @@ MinusProgram::MinusProgram(std::uint64_t seed) : random_(clock_, seed) {
     // Some children answer the quit question with Yes at once, others hardly ever.
     const double yes[] = {0.02, 0.1, 0.5};
     dialogs_.yesChance = yes[temper.below(3)];
+    // Some know hardly any answer, some most of them.
+    const std::uint32_t skill[] = {16, 96, 200};
+    skill_ = skill[temper.below(3)];
+    // Now and then no printer takes the sheet, or the PDF file cannot be written.
+    printer_.works = temper.chance(0.7);
+    printer_.pdfWorks = temper.chance(0.7);
     dialogs_.codeWords = [this] {
         return std::vector<std::string>{trainer_.Bezeichnung22.caption};
     };
@@ -24,23 +34,56 @@ void MinusProgram::beforeEvent() {
         clock_.seconds -= 86400.0;
 }
 
-bool MinusProgram::gameShown() const {
-    // The catching game and the memory game join here once the trainer owns them.
-    return false;
+bool MinusProgram::gameShown() {
+    // Looked at through the slots, so that looking never makes a game window.
+    return (trainer_.Form4.exists() && windows_.isShown(trainer_.Form4.get())) ||
+           (trainer_.memo.exists() && windows_.isShown(trainer_.memo.get()));
 }
 
 std::vector<Invariant> MinusProgram::invariants() {
     std::vector<Invariant> table =
         trainerInvariants(trainer_, windows_, [this] { return gameShown(); });
-    // Further windows bring their own tables here once the trainer owns them:
-    //  - the worksheet (Liste5): 37 lines or none;
-    //  - the info window: its print-lock switch 0 or 1;
-    //  - the catching game: the trainer and the game never shown at once; the remaining
-    //    digits a tail of "0123456789" on cells with pairwise different columns and rows
-    //    inside the field; its timer running only while its window is shown;
-    //  - the memory game: its state fields keep their formats; once dealt, every digit
-    //    1 to 9 lies on exactly two cards.
+    table.push_back(
+        {"the trainer and a game window are never shown at once", [this]() -> std::string {
+             const bool catching =
+                 trainer_.Form4.exists() && windows_.isShown(trainer_.Form4.get());
+             const bool memory = trainer_.memo.exists() && windows_.isShown(trainer_.memo.get());
+             if (catching && memory)
+                 return "both games are shown";
+             if ((catching || memory) && windows_.isShown(trainer_))
+                 return std::string(catching ? "the catching game" : "the memory game") +
+                        " is shown beside the trainer";
+             return "";
+         }});
+    // Compared, never followed: a window the program has let go must not be up.
+    table.push_back({"the windows up are the ones the program holds", [this]() -> std::string {
+                         for (const rt::Form* form : windows_.loaded()) {
+                             const bool held =
+                                 form == &trainer_ ||
+                                 (trainer_.ZOBLABEL.exists() && form == &trainer_.ZOBLABEL.get()) ||
+                                 (trainer_.Form4.exists() && form == &trainer_.Form4.get()) ||
+                                 (trainer_.memo.exists() && form == &trainer_.memo.get());
+                             if (!held)
+                                 return "a window no longer held is loaded";
+                         }
+                         return "";
+                     }});
+    for (auto part : {sheetInvariants(trainer_), infoInvariants(trainer_),
+                      catchingGameInvariants(trainer_, windows_), memoryInvariants(trainer_)})
+        table.insert(table.end(), part.begin(), part.end());
     return table;
+}
+
+rt::Control* MinusProgram::skilledClick() {
+    return driver::skilledClick(trainer_, windows_);
+}
+
+Program::DragAndDrop MinusProgram::skilledDrop() {
+    return driver::skilledDrop(trainer_, windows_);
+}
+
+int MinusProgram::skilledKey() {
+    return driver::skilledKey(trainer_, windows_);
 }
 
 ProgramFactory minusProgram() {

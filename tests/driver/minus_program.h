@@ -22,13 +22,18 @@ class MinusProgram : public Program {
     RandomDialogs& dialogs() override { return dialogs_; }
     void beforeEvent() override;
     std::vector<Invariant> invariants() override;
+    rt::Control* skilledClick() override;
+    DragAndDrop skilledDrop() override;
+    int skilledKey() override;
+    std::uint32_t skill() const override { return skill_; }
 
     trainer::Form2& trainerWindow() { return trainer_; }
 
   private:
     // Whether a game window is up.
-    bool gameShown() const;
+    bool gameShown();
 
+    std::uint32_t skill_ = 0;
     fakes::FakeClock clock_;
     rt::ClockMixedRandom random_;
     ProgramWindows windows_;

@@ -4,6 +4,7 @@ namespace driver {
 
 rt::Answer RandomDialogs::msgBox(const rt::MessageBox& box) {
     ++boxes_;
+    ++messages_[box.title + ": " + box.prompt.substr(0, box.prompt.find('\r'))];
     if (box.buttons == rt::Buttons::Ok)
         return rt::Answer::Ok;
     return random_.chance(yesChance) ? rt::Answer::Yes : rt::Answer::No;

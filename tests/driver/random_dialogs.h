@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,13 @@ class RandomDialogs : public rt::Dialogs {
                              const std::string& fileType) override;
 
     long long boxesShown() const { return boxes_; }
+    // Message boxes by title and first line: which ones a run reached.
+    const std::map<std::string, long long>& messages() const { return messages_; }
 
   private:
     SplitMix random_{0};
     long long boxes_ = 0;
+    std::map<std::string, long long> messages_;
 };
 
 }  // namespace driver

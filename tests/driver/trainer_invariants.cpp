@@ -7,6 +7,10 @@
 
 namespace driver {
 
+const GapPlace kGapPlaces[13] = {{0, 4, ""}, {0, 3, ""},  {0, 2, ""},  {1, 4, ""},  {1, 3, ""},
+                                 {1, 2, ""}, {2, 3, " "}, {2, 2, " "}, {2, 1, " "}, {3, 4, ""},
+                                 {3, 3, ""}, {3, 2, ""},  {3, 1, ""}};
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -111,19 +115,11 @@ std::string boardWrong(const trainer::Form2& f) {
 
 // Each gap cell: its blank or its digit of the stored exercise.
 std::string gapBoardWrong(trainer::Form2& f) {
-    struct Place {
-        std::size_t line;
-        std::size_t character;
-        const char* blank;
-    };
-    static constexpr Place kPlaces[13] = {
-        {0, 4, ""},  {0, 3, ""},  {0, 2, ""}, {1, 4, ""}, {1, 3, ""}, {1, 2, ""}, {2, 3, " "},
-        {2, 2, " "}, {2, 1, " "}, {3, 4, ""}, {3, 3, ""}, {3, 2, ""}, {3, 1, ""}};
     const auto cells = f.luecken();
     for (std::size_t n = 0; n < 13; ++n) {
         const std::string& shown = cells[n]->caption;
-        const std::string stored = character(f.Liste2[kPlaces[n].line], kPlaces[n].character);
-        if (shown != kPlaces[n].blank && shown != stored)
+        const std::string stored = character(f.Liste2[kGapPlaces[n].line], kGapPlaces[n].character);
+        if (shown != kGapPlaces[n].blank && shown != stored)
             return cells[n]->name + " shows \"" + shown + "\" against " + quoted(f.Liste2);
     }
     return "";

@@ -1,7 +1,9 @@
 // The real windows under a child's hands: random presses, moves, releases, keys,
 // title-bar closes and drops (digits, plain text and file lists from outside) on
 // every window of the program, with every box that opens answered from inside its
-// own loop. Nothing may crash, and no box may stay open.
+// own loop. The run goes through the program's windows in turn: the trainer with
+// the worksheet over its board, the info window, the catching game with its timer
+// ticking fast, and the memory game. Nothing may crash, and no box may stay open.
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -16,6 +18,8 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <string>
 
 #include "demo_form.h"
 #include "driver/split_mix.h"
@@ -133,18 +137,95 @@ class RandomInput : public ::testing::Test {
         QCoreApplication::sendEvent(handle, &dropped);
     }
 
-    void oneEvent() {
+    // Where the run stands: which window it mostly works on.
+    enum class Phase { Trainer, Sheet, Info, Catching, Memory };
+
+    // Brings the phase's window up as the program does, from inside a handler.
+    void startPhase(Phase phase) {
+        phase_ = phase;
+        renderer_.dispatch([this, phase] {
+            switch (phase) {
+                case Phase::Trainer:
+                    break;
+                case Phase::Sheet:
+                    trainer_.Befehl14_Click();
+                    break;
+                case Phase::Info:
+                    trainer_.Befehl12_Click();
+                    break;
+                case Phase::Catching:
+                    trainer_.Bezeichnung26_Click();
+                    // Ticks come fast, so that they meet the child's events.
+                    trainer_.Form4->Zeit1.interval = 30;
+                    break;
+                case Phase::Memory:
+                    if (trainer_.Form4.exists())
+                        trainer_.Form4->spielschliessen();
+                    trainer_.Bezeichnung28_Click();
+                    break;
+            }
+        });
+        demo::settle();
+    }
+
+    rt::Form* formOfPhase() {
+        switch (phase_) {
+            case Phase::Trainer:
+            case Phase::Sheet:
+                return &trainer_;
+            case Phase::Info:
+                return trainer_.ZOBLABEL.exists() ? &trainer_.ZOBLABEL.get() : nullptr;
+            case Phase::Catching:
+                return trainer_.Form4.exists() ? &trainer_.Form4.get() : nullptr;
+            case Phase::Memory:
+                return trainer_.memo.exists() ? &trainer_.memo.get() : nullptr;
+        }
+        return nullptr;
+    }
+
+    // Whether the child has put the phase's window (or the sheet) away.
+    bool phaseWindowGone() {
+        rt::Form* form = formOfPhase();
+        if (!form || !renderer_.windowOf(*form) || !renderer_.windowOf(*form)->isVisible())
+            return true;
+        return phase_ == Phase::Sheet && trainer_.Bild3.left != trainer::kSheetShown;
+    }
+
+    // Three events of four go to the phase's window, brought up again whenever the
+    // child has put it away.
+    rtqt::FormWindow* pickWindow() {
+        if (phase_ != Phase::Trainer && phaseWindowGone()) {
+            ++restarts;
+            startPhase(phase_);
+        }
         const auto shown = shownWindows();
         if (shown.empty())
+            return nullptr;
+        if (rt::Form* form = formOfPhase(); form && random_.below(4) != 0) {
+            for (rtqt::FormWindow* window : shown)
+                if (&window->form() == form)
+                    return window;
+        }
+        return shown[random_.below(static_cast<std::uint32_t>(shown.size()))];
+    }
+
+    void oneEvent() {
+        rtqt::FormWindow* picked = pickWindow();
+        if (!picked)
             return;
-        rtqt::FormWindow& window = *shown[random_.below(static_cast<std::uint32_t>(shown.size()))];
+        rtqt::FormWindow& window = *picked;
+        std::string reached = window.form().name;
+        if (&window.form() == &trainer_ && trainer_.Bild3.left == trainer::kSheetShown)
+            reached += " with the sheet";
+        ++eventsOn[reached];
         const QPoint at(
             static_cast<int>(random_.below(static_cast<std::uint32_t>(window.width()))),
             static_cast<int>(random_.below(static_cast<std::uint32_t>(window.height()))));
         QWindow* handle = window.windowHandle();
         static const Qt::Key keys[] = {Qt::Key_0,     Qt::Key_3,      Qt::Key_5,      Qt::Key_9,
                                        Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_A,
-                                       Qt::Key_F1,    Qt::Key_Left,   Qt::Key_Tab};
+                                       Qt::Key_F1,    Qt::Key_Left,   Qt::Key_Up,     Qt::Key_Right,
+                                       Qt::Key_Down,  Qt::Key_Tab};
         switch (random_.below(20)) {
             case 0:
             case 1:
@@ -182,6 +263,10 @@ class RandomInput : public ::testing::Test {
         demo::settle();
     }
 
+    // Events by the window they went to.
+    std::map<std::string, std::size_t> eventsOn;
+    int restarts = 0;
+    Phase phase_ = Phase::Trainer;
     driver::SplitMix random_{20240611};
     BoxAnswerer answerer_{random_};
     fakes::FakeClock clock_;
@@ -197,12 +282,21 @@ class RandomInput : public ::testing::Test {
 
 TEST_F(RandomInput, NothingBreaksAndEveryBoxIsClosed) {
     const std::size_t count = eventCount();
-    for (std::size_t i = 0; i < count; ++i) oneEvent();
+    const Phase phases[] = {Phase::Trainer, Phase::Sheet, Phase::Info, Phase::Catching,
+                            Phase::Memory};
+    for (Phase phase : phases) {
+        startPhase(phase);
+        for (std::size_t i = 0; i < count / std::size(phases); ++i) oneEvent();
+    }
     demo::settle();
     std::printf("%zu events, %d boxes opened, %d closed, %lld points, %lld errors\n", count,
                 answerer_.opened, answerer_.closed,
                 static_cast<long long>(rt::val(trainer_.Bezeichnung16)),
                 static_cast<long long>(rt::val(trainer_.Bezeichnung15)));
+    for (const auto& [name, events] : eventsOn) std::printf("  %zu on %s\n", events, name.c_str());
+    std::printf("  windows brought up again %d times\n", restarts);
+    for (const char* name : {"Form2", "Form2 with the sheet", "ZOBLABEL", "Form4", "memo"})
+        EXPECT_GT(eventsOn[name], 0u) << "the run never reached " << name;
     EXPECT_GT(answerer_.opened, 0) << "the run never opened a box";
     EXPECT_EQ(answerer_.closed, answerer_.opened);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
