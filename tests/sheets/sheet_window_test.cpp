@@ -101,6 +101,11 @@ struct LockCase {
     bool prints;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LockCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class PrintLock : public SheetWindow, public ::testing::WithParamInterface<LockCase> {};
 
 TEST_P(PrintLock, OnlyTheCounterCaptionExactlyReleasesThePrint) {
