@@ -109,19 +109,15 @@ def walk(node):
             yield from walk(child)
 
 
-def application():
-    desktop = Atspi.get_desktop(0)
-    for app in children(desktop):
-        if app.get_name() == APP_NAME:
-            return app
-    return None
+def applications():
+    """The program's entries on the bus: with the GTK platform theme, GTK
+    registers the process a second time, with no windows of its own."""
+    return [app for app in children(Atspi.get_desktop(0)) if app.get_name() == APP_NAME]
 
 
 def open_windows():
-    app = application()
-    if app is None:
-        return []
-    return [w for w in children(app) if role(w) in WINDOW_ROLES and showing(w)]
+    return [w for app in applications() for w in children(app)
+            if role(w) in WINDOW_ROLES and showing(w)]
 
 
 def describe(node):

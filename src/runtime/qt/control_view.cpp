@@ -227,6 +227,9 @@ QWidget* ControlView::make() {
             // Like a classic list box: lines that run past the edge are cut, not scrolled.
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setTextElideMode(Qt::ElideNone);
+            // The style draws the frame half transparent at a high pixel ratio;
+            // filled first, the list hides the controls it lies over to the edge.
+            list->setAutoFillBackground(true);
             list->viewport()->setAcceptDrops(true);
             QObject::connect(list, &QListWidget::itemClicked, [this] { click(); });
             return list;
