@@ -38,6 +38,9 @@ class AnsweringDialogs : public rt::Dialogs {
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
         return "";
     }
+    std::string saveFileName(const std::string&, const std::string&, const std::string&) override {
+        return "";
+    }
 };
 
 long long ownCpuTicks() {

@@ -27,6 +27,7 @@ Form4::Form4(rt::Services& services, rt::Form& trainer, Modul1& modul1)
     // In tab order; the speed labels stand in front of the frame they lie on.
     addControls({&Befehl1, &Bild1, &Bild2, &Bild3, &Bild4, &HBildlauf1, &Bezeichnung3, &Figur1,
                  &Bezeichnung1, &Bezeichnung2, &Figur2, &Zeit1});
+    nameForScreenReaders();
 
     Befehl1.onClick = [this] { Befehl1_Click(); };
     Bild1.onClick = [this] { Bild1_Click(); };
@@ -188,18 +189,15 @@ void Form4::spielschliessen() {
 
 // --- the looks of the controls ---
 
-rt::PictureBox Form4::arrow(std::string name, int left, std::string icon, std::string role) {
-    rt::PictureBox p = rt::makePicture(std::move(name), left, 120, 495, 495, rt::kWindowBackground,
-                                       std::move(icon));
-    p.description = std::move(role);
-    return p;
+rt::PictureBox Form4::arrow(std::string name, int left, std::string icon) {
+    return rt::makePicture(std::move(name), left, 120, 495, 495, rt::kWindowBackground,
+                           std::move(icon));
 }
 
 rt::Label Form4::zielanzeige() {
     rt::Label l = rt::makeLabel("Bezeichnung3", 3480, 120, 375, 495, 24, kRed, kGamePink, "0",
                                 rt::Align::Right);
     l.border = true;
-    l.description = "Diese Zahl fangen";
     return l;
 }
 
@@ -216,7 +214,6 @@ rt::ScrollBar Form4::tempoRegler() {
     bar.value = 7;
     bar.smallChange = 1;
     bar.largeChange = 1;
-    bar.description = "Tempo: links schnell, rechts langsam";
     return bar;
 }
 

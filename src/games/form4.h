@@ -50,10 +50,10 @@ class Form4 : public rt::Form {
     void spielschliessen();
 
     rt::CommandButton Befehl1 = rt::makeButton("Befehl1", "ENDE", 120, 120, 735, 495, 8.25);
-    rt::PictureBox Bild1 = arrow("Bild1", 1200, "pfeil_links", "Kreuz nach links");
-    rt::PictureBox Bild2 = arrow("Bild2", 1680, "pfeil_hoch", "Kreuz nach oben");
-    rt::PictureBox Bild3 = arrow("Bild3", 2160, "pfeil_runter", "Kreuz nach unten");
-    rt::PictureBox Bild4 = arrow("Bild4", 2640, "pfeil_rechts", "Kreuz nach rechts");
+    rt::PictureBox Bild1 = arrow("Bild1", 1200, "pfeil_links");
+    rt::PictureBox Bild2 = arrow("Bild2", 1680, "pfeil_hoch");
+    rt::PictureBox Bild3 = arrow("Bild3", 2160, "pfeil_runter");
+    rt::PictureBox Bild4 = arrow("Bild4", 2640, "pfeil_rechts");
     rt::Label Bezeichnung3 = zielanzeige();
     rt::Shape Figur1 = tempoRahmen();
     rt::Label Bezeichnung1 = rt::makeLabel("Bezeichnung1", 4320, 240, 735, 255, 8.25,
@@ -65,12 +65,14 @@ class Form4 : public rt::Form {
     rt::Timer Zeit1 = zeitgeber();
 
   private:
+    // Names and roles for screen readers.
+    void nameForScreenReaders();
     // Prints a text at a grid cell in the canvas's current colour.
     void drucken(int spalte, int zeile, const std::string& text);
     void kreuzBewegen(int spalten, int zeilen);
     rt::Canvas& canvas() { return services_.windows.canvas(*this); }
 
-    static rt::PictureBox arrow(std::string name, int left, std::string icon, std::string role);
+    static rt::PictureBox arrow(std::string name, int left, std::string icon);
     static rt::Label zielanzeige();
     static rt::Shape tempoRahmen();
     static rt::ScrollBar tempoRegler();

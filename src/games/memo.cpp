@@ -34,6 +34,7 @@ Memo::Memo(rt::Services& services, rt::Form& trainer, Modul1& modul1)
     }
     Befehl1.onClick = [this] { Befehl1_Click(); };
     Befehl2.onClick = [this] { Befehl2_Click(); };
+    nameForScreenReaders();
 }
 
 void Memo::Form_Load() {
@@ -162,8 +163,6 @@ rt::Label Memo::card(int n) {
     rt::Label l = rt::makeLabel("Bezeichnung" + std::to_string(n), column == 0 ? 1080 : 3720,
                                 kCardTops[(n - 1) % 9], 2535, 495, 18, kWhite, kCardBlue);
     l.border = true;
-    l.description =
-        "Karte " + std::to_string(n) + (column == 0 ? ", linke Reihe" : ", rechte Reihe");
     return l;
 }
 

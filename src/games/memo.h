@@ -60,6 +60,8 @@ class Memo : public rt::Form {
     std::string Bezeichnung25;        // the card just clicked, no blank
 
   private:
+    // Names and roles for screen readers.
+    void nameForScreenReaders();
     // "3 + 7" for the hidden number 3.
     std::string aufschrift(int n) const;
     static rt::Label card(int n);

@@ -12,6 +12,7 @@ ZOBLABEL::ZOBLABEL(rt::Services& services) : rt::Form("ZOBLABEL", 3510, 4005), s
     // The panel stands behind everything; the picture box in front of the labels.
     addControls({&Figur1, &Bezeichnung5, &Bezeichnung6, &Bezeichnung7, &Bezeichnung1, &Bezeichnung8,
                  &Kontroll1, &Bild1});
+    nameForScreenReaders();
 
     Bezeichnung1.onClick = [this] { Bezeichnung1_Click(); };
     Bild1.onClick = [this] { Bild1_Click(); };
@@ -70,7 +71,6 @@ rt::CheckBox ZOBLABEL::lockSwitch() {
     c.foreColor = kWhite;
     c.backColor = kPanelBlue;
     c.font.size = 9.75;
-    c.description = "Drucken nur mit Kennwort";
     return c;
 }
 

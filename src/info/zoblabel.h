@@ -38,6 +38,8 @@ class ZOBLABEL : public rt::Form {
     rt::Label Bezeichnung8 = addressLabel();
 
   private:
+    // Names and roles for screen readers.
+    void nameForScreenReaders();
     static rt::Label titleLabel();
     static rt::Label noticeLabel();
     static rt::Label makerLabel();

@@ -100,6 +100,9 @@ struct Control {
     // the description is its short role ("Ergebnis, Zehner").
     std::string accessibleName;
     std::string description;
+    // Spoken as the name while the control shows no text and has no given name:
+    // a face-down card is still "Karte 7, verdeckt".
+    std::string blankName;
 
     ClickHandler onClick;
     // Set only on controls that take drops: a drop anywhere else has no effect.

@@ -101,7 +101,6 @@ rt::CommandButton Form2::sheetButton(std::string name, std::string caption, int 
 
 rt::ListBox Form2::sheetList() {
     rt::ListBox l("Liste5", kSheetParked, 720, 5895, 4830);
-    l.description = "Rechenblatt";
     l.backColor = kBoardBlue;
     l.foreColor = 0x00FFFF;  // yellow
     // Fixed width, so that the columns of the sheet line up.

@@ -57,6 +57,14 @@ void Form2::nameForScreenReaders() {
     for (rt::PictureBox* marker : {&tasten, &ltasten})
         say(*marker, "Markierung", "ausgewählte Zelle: Ziffer tippen oder hierher ziehen");
     say(Bild6, "Lückenaufgabe", "drei Ziffern fehlen");
+
+    // The worksheet's tool panel and the sheet itself.
+    say(Bild3, "Arbeitsblatt", "Knöpfe zum Arbeitsblatt");
+    sayRole(Befehl16, "Arbeitsblatt schließen");
+    sayRole(Befehl17, "Blatt mit den Aufgaben drucken");
+    sayRole(Befehl18, "Blatt mit den Lösungen drucken");
+    sayRole(Befehl19, "Aufgaben und Lösungen in die Zwischenablage kopieren");
+    say(Liste5, "Rechenblatt", "30 Aufgaben mit ihren Lösungen, Zeile für Zeile");
 }
 
 }  // namespace trainer

@@ -13,8 +13,11 @@ What is checked, in every window of the program that is open at each step
   * a message box is an alert or dialog whose description is its text, and its
     buttons are named.
 Steps: the trainer window as it opens; the help box ("Hilfe"); the board with
-the marker on a selected cell. A new window is covered by adding a step that
-opens it; its controls fall under the general rules at once.
+the marker on a selected cell; the worksheet over the board ("Blatt") with the
+code-word box of its print button and the box after copying; the info window
+("Info") with its switch. A new window is covered by adding a step that opens
+it; its controls fall under the general rules at once. (The games are reached
+only by earning a reward; an adapter test reads their controls the same way.)
 
 Waits for the program's accessibility events, never for a fixed time; every
 wait ends after a deadline with a failure.
@@ -50,6 +53,26 @@ EXPECTED = {
         ("image", "Mond", None),
     ],
     "marker": [("image", "Markierung", "ausgewählte Zelle: Ziffer tippen oder hierher ziehen")],
+    "sheet": [
+        ("push button", "Abbruch", "Arbeitsblatt schließen"),
+        ("push button", "Aufgaben drucken", "Blatt mit den Aufgaben drucken"),
+        ("push button", "Lösungen drucken", "Blatt mit den Lösungen drucken"),
+        ("push button", "Kopieren", "Aufgaben und Lösungen in die Zwischenablage kopieren"),
+        ("list", "Rechenblatt", "30 Aufgaben mit ihren Lösungen, Zeile für Zeile"),
+        ("image", "Arbeitsblatt", None),
+    ],
+    "code word": [("push button", "OK", None), ("push button", "Abbrechen", None)],
+    "copied": [("push button", "OK", None)],
+    "info": [
+        ("label", "Minuskolonne", "Programmname"),
+        ("label", None, "Nutzungsbedingungen"),
+        ("label", None, "Hersteller"),
+        ("check box", "Druckmodus deaktivieren",
+         "Angekreuzt: Arbeitsblätter nur mit dem Kennwort drucken"),
+        ("label", "Okay", "Fenster schließen"),
+        ("image", "Schließen", "Fenster schließen"),
+        ("label", "Mehr dazu in der README-Datei", "Hinweis"),
+    ],
 }
 
 NAMED_ROLES = {"push button", "check box", "list", "list item", "scroll bar", "toggle button",
@@ -86,19 +109,15 @@ def walk(node):
             yield from walk(child)
 
 
-def application():
-    desktop = Atspi.get_desktop(0)
-    for app in children(desktop):
-        if app.get_name() == APP_NAME:
-            return app
-    return None
+def applications():
+    """The program's entries on the bus: with the GTK platform theme, GTK
+    registers the process a second time, with no windows of its own."""
+    return [app for app in children(Atspi.get_desktop(0)) if app.get_name() == APP_NAME]
 
 
 def open_windows():
-    app = application()
-    if app is None:
-        return []
-    return [w for w in children(app) if role(w) in WINDOW_ROLES and showing(w)]
+    return [w for app in applications() for w in children(app)
+            if role(w) in WINDOW_ROLES and showing(w)]
 
 
 def describe(node):
@@ -169,6 +188,35 @@ def click(node):
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
 
 
+def boxes():
+    return [w for w in open_windows() if role(w) in {"alert", "dialog"}]
+
+
+def window_titled(title):
+    return next((w for w in open_windows() if w.get_name() == title), None)
+
+
+def sheet_shown():
+    """The worksheet's list with its lines, whatever it is called: a missing name
+    is for the general rules to report."""
+    sheet = find(role_name="list")
+    return sheet is not None and sheet.get_child_count() >= 30
+
+
+def box_step(waiter, step, opened_by, text, answer):
+    """Opens a box with a click, checks it and the windows behind it, makes sure
+    it reads its text, and closes it with the given button."""
+    click(opened_by)
+    waiter.until(f"{step} box", lambda: len(boxes()) > 0)
+    box = boxes()[0]
+    failures = check_windows(step)
+    if text not in box.get_description():
+        failures.append(f"the {step} box does not read its text: {box.get_description()!r}")
+    click(next(n for n in walk(box) if role(n) == "push button" and n.get_name() == answer))
+    waiter.until(f"{step} box closed", lambda: not boxes())
+    return failures
+
+
 def check_windows(step):
     """The general rules over every open window, and what the step expects."""
     failures = []
@@ -184,6 +232,8 @@ def check_windows(step):
                 failures.append(f"label with neither name nor description in {describe(window)}")
             elif r in {"alert", "dialog"} and not desc:
                 failures.append(f"message box without its text: {describe(node)}")
+            if "\r" in name:
+                failures.append(f"carriage return in a name, spoken as a sign: {describe(node)}")
             if name or desc:
                 print(f"    {r:12} {name!r:28} {desc}")
     for r, name, desc in EXPECTED.get(step, []):
@@ -211,20 +261,36 @@ def main(program):
         failures += check_windows("trainer")
 
         print("step: the help box")
-        click(find("Hilfe", role_name="push button"))
-        waiter.until("help box", lambda: any(role(w) in {"alert", "dialog"} for w in open_windows()))
-        box = next(w for w in open_windows() if role(w) in {"alert", "dialog"})
-        failures += check_windows("help")
-        if "Schiebe die Ziffern" not in box.get_description():
-            failures.append(f"the help box does not read its text: {box.get_description()!r}")
-        click(next(n for n in walk(box) if role(n) == "push button" and n.get_name() == "OK"))
-        waiter.until("help box closed",
-                      lambda: not any(role(w) in {"alert", "dialog"} for w in open_windows()))
+        failures += box_step(waiter, "help", find("Hilfe", role_name="push button"),
+                             "Schiebe die Ziffern", "OK")
 
         print("step: a selected answer cell")
         click(find(description="Ergebnis, Einer"))
         waiter.until("marker", lambda: find("Markierung") is not None)
         failures += check_windows("marker")
+
+        print("step: the worksheet over the board")
+        click(find("Blatt", role_name="push button"))
+        waiter.until("worksheet with its lines", sheet_shown)
+        failures += check_windows("sheet")
+
+        print("step: the code word before printing")
+        failures += box_step(waiter, "code word", find("Aufgaben drucken", role_name="push button"),
+                             "Kennwort eingeben:", "Abbrechen")
+
+        print("step: the sheet copied")
+        failures += box_step(waiter, "copied", find("Kopieren", role_name="push button"),
+                             "in die Ablage kopiert", "OK")
+        click(find("Abbruch", role_name="push button"))
+        waiter.until("worksheet put away", lambda: find(role_name="list") is None)
+
+        print("step: the info window")
+        click(find("Info", role_name="push button"))
+        waiter.until("info window", lambda: window_titled("Programm-Info") is not None
+                      and find("Druckmodus deaktivieren") is not None)
+        failures += check_windows("info")
+        click(find("Okay", role_name="label"))
+        waiter.until("info window closed", lambda: window_titled("Programm-Info") is None)
     finally:
         process.terminate()
         process.wait(timeout=DEADLINE_SECONDS)

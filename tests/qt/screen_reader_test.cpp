@@ -65,6 +65,30 @@ TEST_F(ScreenReader, NamesFollowTheTextAndGivenNamesWin) {
         << "without a given name the shown text is spoken again";
 }
 
+TEST_F(ScreenReader, ABlankNameIsSpokenOnlyWhileNoTextIsShown) {
+    change([this] {
+        ui->form.plain.blankName = "Karte 7, verdeckt";
+        ui->form.cell.blankName = "leer";
+    });
+    EXPECT_EQ(spoken(ui->widget(ui->form.plain), QAccessible::Name),
+              QStringLiteral("Karte 7, verdeckt"));
+    EXPECT_EQ(spoken(ui->widget(ui->form.cell), QAccessible::Name), QStringLiteral("7"))
+        << "a shown text is spoken before the blank name";
+
+    change([this] { ui->form.plain.caption = "3 + 7"; });
+    EXPECT_EQ(spoken(ui->widget(ui->form.plain), QAccessible::Name), QStringLiteral("3 + 7"));
+    change([this] { ui->form.plain.caption.clear(); });
+    EXPECT_EQ(spoken(ui->widget(ui->form.plain), QAccessible::Name),
+              QStringLiteral("Karte 7, verdeckt"))
+        << "turned face down again, the card is named again";
+}
+
+TEST_F(ScreenReader, TheLinesOfAShownTextAreSpokenAsOne) {
+    change([this] { ui->form.cell.caption = "Projekt Minuskolonne\r\nKontakt\rREADME"; });
+    EXPECT_EQ(spoken(ui->widget(ui->form.cell), QAccessible::Name),
+              QStringLiteral("Projekt Minuskolonne Kontakt README"));
+}
+
 TEST_F(ScreenReader, MessageBoxesAreReadWithTitleAndText) {
     auto box = rtqt::makeMessageBox({"Das ist leider falsch, rechne nochmal.\r\r", "Minuskolonne",
                                      rt::Buttons::YesNo, rt::Icon::Exclamation, true},

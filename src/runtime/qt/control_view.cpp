@@ -50,6 +50,16 @@ void setColours(QWidget* widget, QPalette::ColorRole backRole, rt::Colour back,
     widget->setPalette(palette);
 }
 
+// A screen reader reads the lines of a text as one sentence; a carriage return
+// would be spoken as a sign or run two words together.
+QString spokenText(const std::string& text) {
+    QString spoken = toQString(text);
+    spoken.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    spoken.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    spoken.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return spoken;
+}
+
 }  // namespace
 
 ControlView::ControlView(rt::Control& control, FormWindow& window, FormRenderer& renderer)
@@ -141,7 +151,12 @@ ControlLook ControlView::read() const {
             return look;
         }
     }
-    look.accessibleName = c.accessibleName.empty() ? look.text : c.accessibleName;
+    if (!c.accessibleName.empty())
+        look.accessibleName = c.accessibleName;
+    else if (!look.text.empty())
+        look.accessibleName = look.text;
+    else
+        look.accessibleName = c.blankName;
     // Out of sight: hidden, or wholly outside its window or picture box.
     look.inSight = c.visible && look.geometry.intersects(window_.areaOf(c.container));
     return look;
@@ -212,6 +227,9 @@ QWidget* ControlView::make() {
             // Like a classic list box: lines that run past the edge are cut, not scrolled.
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setTextElideMode(Qt::ElideNone);
+            // The style draws the frame half transparent at a high pixel ratio;
+            // filled first, the list hides the controls it lies over to the edge.
+            list->setAutoFillBackground(true);
             list->viewport()->setAcceptDrops(true);
             QObject::connect(list, &QListWidget::itemClicked, [this] { click(); });
             return list;
@@ -284,7 +302,7 @@ void ControlView::apply(const ControlLook& look, bool first) {
     if (changed(&ControlLook::enabled))
         w->setEnabled(look.enabled);
     if (changed(&ControlLook::accessibleName))
-        w->setAccessibleName(toQString(look.accessibleName));
+        w->setAccessibleName(spokenText(look.accessibleName));
     if (changed(&ControlLook::description))
         w->setAccessibleDescription(toQString(look.description));
 

@@ -127,6 +127,9 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
     giveOwnPalette(dialog);
     dialog.setWindowTitle(toQString(title));
     dialog.setLabelText(withLineBreaks(prompt));
+    // Read out with its question, as a message box is with its text.
+    dialog.setAccessibleName(toQString(title));
+    dialog.setAccessibleDescription(withLineBreaks(prompt).trimmed());
     dialog.setTextValue(toQString(preset));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
