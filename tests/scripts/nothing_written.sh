@@ -9,21 +9,8 @@ set -uo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
-
-# Own X server per check, so that killing it touches nothing else.
-start_x() {
-  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$work/display" 2>/dev/null &
-  xpid=$!
-  timeout 10 bash -c "until [ -s '$work/display' ]; do sleep 0.05; done" || return 1
-  export DISPLAY=":$(cat "$work/display")"
-}
-stop_x() { kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; rm -f "$work/display"; }
-
-# Waits until a window of that name is mapped; prints its id.
-window_named() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+# shellcheck source=x_session.sh
+source "$(dirname "$0")/x_session.sh"
 
 # Fontconfig keeps a cache of its own in the user's cache folder when the system's
 # is out of date (fonts installed without fc-cache run). That is the system's
