@@ -1,6 +1,6 @@
 #include "games/form4.h"
 
-#include <cmath>
+#include <algorithm>
 #include <string>
 
 #include "runtime/conversions.h"
@@ -10,10 +10,6 @@ namespace games {
 
 namespace {
 constexpr int kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40, kKeyEsc = 27;
-
-int floorOf(double value) {
-    return static_cast<int>(std::floor(value));
-}
 }  // namespace
 
 Form4::Form4(rt::Services& services, rt::Form& trainer, Modul1& modul1)
@@ -80,16 +76,10 @@ void Form4::Bild4_Click() {
 // A move against a bound erases and redraws the cross in the same cell.
 void Form4::kreuzBewegen(int spalten, int zeilen) {
     kreuzloeschen();
-    m_.kreuzspalte = static_cast<std::int16_t>(m_.kreuzspalte + spalten);
-    m_.kreuzzeile = static_cast<std::int16_t>(m_.kreuzzeile + zeilen);
-    if (m_.kreuzspalte < kFirstColumn)
-        m_.kreuzspalte = kFirstColumn;
-    if (m_.kreuzspalte > kLastColumn)
-        m_.kreuzspalte = kLastColumn;
-    if (m_.kreuzzeile < kFirstRow)
-        m_.kreuzzeile = kFirstRow;
-    if (m_.kreuzzeile > kLastRow)
-        m_.kreuzzeile = kLastRow;
+    m_.kreuzspalte =
+        static_cast<std::int16_t>(std::clamp(m_.kreuzspalte + spalten, kFirstColumn, kLastColumn));
+    m_.kreuzzeile =
+        static_cast<std::int16_t>(std::clamp(m_.kreuzzeile + zeilen, kFirstRow, kLastRow));
     fangpruefen();
 }
 
@@ -143,8 +133,8 @@ void Form4::zahlenverteilen() {
     for (int i = 1; i <= n; ++i) {
         bool frei = false;
         while (!frei) {
-            m_.zahlspalte[i] = static_cast<std::int16_t>(floorOf(random.next() * 24) + 1);
-            m_.zahlzeile[i] = static_cast<std::int16_t>(floorOf(random.next() * 14) + 3);
+            m_.zahlspalte[i] = static_cast<std::int16_t>(rt::drawWhole(random, 24, 1));
+            m_.zahlzeile[i] = static_cast<std::int16_t>(rt::drawWhole(random, 14, 3));
             frei = true;
             // No two digits of one round share a column or a row.
             for (int j = 1; j < i && frei; ++j) {

@@ -1,6 +1,5 @@
 #include "games/memo.h"
 
-#include <cmath>
 
 #include "runtime/conversions.h"
 #include "runtime/placement.h"
@@ -115,8 +114,7 @@ void Memo::kartenmischen() {
     std::string work(kCards, '0');
     for (int i = 1; i <= kCards; ++i) {
         do {
-            m_.kreuzspalte =
-                static_cast<std::int16_t>(std::floor(services_.random.next() * kCards) + 1);
+            m_.kreuzspalte = static_cast<std::int16_t>(rt::drawWhole(services_.random, kCards, 1));
         } while (work[static_cast<std::size_t>(m_.kreuzspalte - 1)] != '0');
         work[static_cast<std::size_t>(m_.kreuzspalte - 1)] = kKartenpaare[i - 1];
     }

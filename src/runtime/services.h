@@ -2,6 +2,7 @@
 // The services a window relies on, behind interfaces: the Qt adapter implements
 // them for the real program, tests hand in scripted fakes.
 
+#include <cmath>
 #include <string>
 
 #include "runtime/controls.h"
@@ -80,6 +81,12 @@ class Random {
     // Uniform, 0 <= r < 1.
     virtual double next() = 0;
 };
+
+// A whole number from offset to offset + range - 1, every one equally likely:
+// the whole part of r * range, plus offset.
+inline int drawWhole(Random& random, int range, int offset) {
+    return offset + static_cast<int>(std::floor(range * random.next()));
+}
 
 // Drawing on a window, in points from the top left of its client area. Only the
 // glyphs are painted, never a background box.

@@ -1,7 +1,6 @@
 #include "sheets/worksheet.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace sheets {
 
@@ -10,11 +9,6 @@ namespace {
 constexpr int kSpalten = 6;
 const std::string kZellenende = "   ";
 const std::string kCrLf = "\r\n";
-
-// A whole number from offset to offset + range - 1, every one equally likely.
-long long ziehen(rt::Random& random, int range, int offset) {
-    return static_cast<long long>(std::floor(random.next() * range)) + offset;
-}
 
 std::string zahlzelle(const std::string& prefix, long long number) {
     return prefix + rechtsbuendig4(number) + kZellenende;
@@ -35,9 +29,9 @@ std::vector<std::string> blockEinSubtrahend(rt::Random& random) {
     std::string minuend, subtrahend, unterstrich, ergebnis, striche;
     random.reseed();
     for (int spalte = 0; spalte < kSpalten; ++spalte) {
-        const long long differenz = ziehen(random, 900, 100);
+        const long long differenz = rt::drawWhole(random, 900, 100);
         ergebnis += zahlzelle(" ", differenz);
-        const long long abzug = ziehen(random, 1000, 1);
+        const long long abzug = rt::drawWhole(random, 1000, 1);
         subtrahend += zahlzelle("-", abzug);
         unterstrich += "_____" + kZellenende;
         minuend += zahlzelle(" ", differenz + abzug);
@@ -49,11 +43,11 @@ std::vector<std::string> blockEinSubtrahend(rt::Random& random) {
 std::vector<std::string> blockZweiSubtrahenden(rt::Random& random) {
     std::string minuend, erster, zweiter, unterstrich, ergebnis, striche;
     for (int spalte = 0; spalte < kSpalten; ++spalte) {
-        const long long differenz = ziehen(random, 900, 100);
+        const long long differenz = rt::drawWhole(random, 900, 100);
         ergebnis += zahlzelle(" ", differenz);
-        const long long abzug1 = ziehen(random, 900, 100);
+        const long long abzug1 = rt::drawWhole(random, 900, 100);
         erster += zahlzelle("-", abzug1);
-        const long long abzug2 = ziehen(random, 1000, 1);
+        const long long abzug2 = rt::drawWhole(random, 1000, 1);
         zweiter += zahlzelle("-", abzug2);
         unterstrich += "_____" + kZellenende;
         minuend += zahlzelle(" ", differenz + abzug1 + abzug2);

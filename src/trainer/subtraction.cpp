@@ -1,6 +1,5 @@
 // New subtraction exercises: drawing the digits, storing the exercise and working
 // out the carries; the "-" and "- -" buttons that choose the layout.
-#include <cmath>
 
 #include "runtime/conversions.h"
 #include "trainer/form2.h"
@@ -9,7 +8,7 @@
 namespace trainer {
 
 int Form2::ziehen(int range, int offset) {
-    return offset + static_cast<int>(std::floor(range * services_.random.next()));
+    return rt::drawWhole(services_.random, range, offset);
 }
 
 int Form2::ziehenInZelle(rt::Label& cell, int range, int offset) {

@@ -7,7 +7,9 @@
 
 namespace rtqt {
 
-QPalette ownPalette() {
+namespace {
+
+QPalette buildOwnPalette() {
     // Built from colours, not from the style's standard palette, which follows
     // a dark desktop theme: light grey buttons and windows, white fields, black
     // text, and the blue of Fusion's selection.
@@ -30,6 +32,13 @@ QPalette ownPalette() {
                 own.setBrush(g, r, light.brush(g, r));
         }
     }
+    return own;
+}
+
+}  // namespace
+
+const QPalette& ownPalette() {
+    static const QPalette own = buildOwnPalette();
     return own;
 }
 

@@ -11,7 +11,7 @@ namespace rtqt {
 
 // The light palette every window and box of the program is drawn with; every
 // role is set, so that it wins over what a desktop theme gives widget classes.
-QPalette ownPalette();
+const QPalette& ownPalette();
 // Puts the fixed style and palette on the application; idempotent.
 void useOwnLook();
 // Gives a window or box the palette itself, which its controls inherit and a

@@ -70,6 +70,7 @@ std::unique_ptr<QFileDialog> makeSaveDialog(const std::string& title,
                                             const std::string& proposedName,
                                             const std::string& fileType, QWidget* parent) {
     auto dialog = std::make_unique<QFileDialog>(parent, toQString(title));
+    giveOwnPalette(*dialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog, so that the German labels below are the ones shown.
@@ -140,6 +141,8 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
 
 std::string QtDialogs::saveFileName(const std::string& title, const std::string& proposedName,
                                     const std::string& fileType) {
+    if (programEnding())
+        return "";
     renderer_.syncAll();
     auto dialog = makeSaveDialog(title, proposedName, fileType, renderer_.dialogParent());
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
