@@ -1,7 +1,8 @@
 #include "trainer/form2.h"
-#include "runtime/placement.h"
 
 #include <string>
+
+#include "runtime/placement.h"
 
 namespace trainer {
 
