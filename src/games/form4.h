@@ -5,15 +5,16 @@
 // and shows the window; every way out ends by showing the trainer again.
 
 #include "games/modul1.h"
+#include "runtime/colours.h"
 #include "runtime/form.h"
 #include "runtime/make_controls.h"
 #include "runtime/services.h"
 
 namespace games {
 
-inline constexpr rt::Colour kGamePink = 0xFFC0C0;
-inline constexpr rt::Colour kRed = 0x0000FF;
-inline constexpr rt::Colour kBlack = 0x000000;
+inline constexpr rt::Colour kGamePink = rt::kWindowPink;
+using rt::kBlack;
+using rt::kRed;
 
 // The cross and the digits move on a grid of 14-point cells.
 inline constexpr int kCellPoints = 14;

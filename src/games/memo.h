@@ -8,14 +8,15 @@
 #include <string>
 
 #include "games/modul1.h"
+#include "runtime/colours.h"
 #include "runtime/form.h"
 #include "runtime/make_controls.h"
 #include "runtime/services.h"
 
 namespace games {
 
-inline constexpr rt::Colour kCardBlue = 0xFF8080;  // face down, and the frame
-inline constexpr rt::Colour kWhite = 0xFFFFFF;
+inline constexpr rt::Colour kCardBlue = rt::kLightBlue;  // face down, and the frame
+using rt::kWhite;
 inline constexpr int kCards = 18;
 
 class Memo : public rt::Form {

@@ -4,17 +4,18 @@
 // code word. The window keeps the switch for as long as it exists, hidden or
 // shown; closing it through its title bar destroys it and the switch with it.
 
+#include "runtime/colours.h"
 #include "runtime/form.h"
 #include "runtime/make_controls.h"
 #include "runtime/services.h"
 
 namespace info {
 
-inline constexpr rt::Colour kWindowPink = 0xFFC0C0;
-inline constexpr rt::Colour kPanelBlue = 0xFF8080;
-inline constexpr rt::Colour kWhite = 0xFFFFFF;
-inline constexpr rt::Colour kBlack = 0x000000;
-inline constexpr rt::Colour kDarkBlue = 0x800000;
+inline constexpr rt::Colour kPanelBlue = rt::kLightBlue;
+using rt::kBlack;
+using rt::kDarkBlue;
+using rt::kWhite;
+using rt::kWindowPink;
 
 class ZOBLABEL : public rt::Form {
   public:

@@ -13,6 +13,7 @@
 #include "games/memo.h"
 #include "games/modul1.h"
 #include "info/zoblabel.h"
+#include "runtime/colours.h"
 #include "runtime/form.h"
 #include "runtime/form_slot.h"
 #include "runtime/make_controls.h"
@@ -20,15 +21,15 @@
 
 namespace trainer {
 
-// Colours of the board, 0x00BBGGRR.
-inline constexpr rt::Colour kWindowPink = 0xFFC0C0;
-inline constexpr rt::Colour kBoardBlue = 0xFF8080;
-inline constexpr rt::Colour kDarkBlue = 0x800000;
+// Colours of the board, 0x00BBGGRR; the rest are the program's own.
+inline constexpr rt::Colour kBoardBlue = rt::kLightBlue;
 inline constexpr rt::Colour kCyan = 0xFFFF00;
-inline constexpr rt::Colour kRed = 0x0000FF;
 inline constexpr rt::Colour kLightGrey = 0xE0E0E0;
-inline constexpr rt::Colour kBlack = 0x000000;
-inline constexpr rt::Colour kWhite = 0xFFFFFF;
+using rt::kBlack;
+using rt::kDarkBlue;
+using rt::kRed;
+using rt::kWhite;
+using rt::kWindowPink;
 inline constexpr rt::Colour kGreen = 0x008000;
 inline constexpr rt::Colour kMarkerCyan = 0xFFFF80;
 
